@@ -1,0 +1,24 @@
+// Colour management over Little CMS: CIELAB to screen colours through the
+// display profile beside the executable, and the screen colour of the patch
+// the instrument measured last.
+#pragma once
+
+#include <cstdint>
+
+struct TScreenColor {
+    std::uint8_t R = 0, G = 0, B = 0;
+    std::int32_t Packed() const { return R + 256 * G + 65536 * B; }
+};
+
+// The file name the display profile must have in the executable's folder.
+inline constexpr const char* DisplayProfileName = "sRGB Color Space Profile.icm";
+
+// Makes Little CMS ignore its errors (no message, no stop); called at start-up.
+void InitColorManagement();
+
+// L*, a*, b* are truncated towards zero before the conversion.
+TScreenColor LabToScreen(double L, double a, double b);
+
+// Reads the last measured spectrum from the instrument and returns its screen
+// colour under illuminant A with the current observer, packed R + 256G + 65536B.
+std::int32_t MeasuredPatchColor();

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds Kelvora and starts it on the simulated instrument.
+#   scripts/run.sh [kelvora options...]
+# Needs a display; without one, run it as: xvfb-run -a scripts/run.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Kelvora is built (build/bin/kelvora) but there is no display to show it on." >&2
+  echo "Start it under a virtual display:   xvfb-run -a scripts/run.sh" >&2
+  echo "or headless with a scenario file:   QT_QPA_PLATFORM=offscreen KELVORA_SIM_SCENARIO=sim/examples/session.txt scripts/run.sh" >&2
+  exit 2
+fi
+
+# The simulated instrument lives in build/sim; putting that folder on the
+# library search path is what makes the program find "EYEONE".
+export LD_LIBRARY_PATH="$PWD/build/sim${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+exec build/bin/kelvora "$@"
