@@ -7,8 +7,17 @@
 enum class TCmfComponent : int { XBar = 0, YBar = 1, ZBar = 2 };
 
 double WeightingFactor(TCmfComponent component, TIlluminant illuminant, TObserver observer, int index);
-// 0 when the base is 0, otherwise exp(exponent * ln base).
+// 0 when the base is 0, otherwise exp(exponent * ln base). A negative base has
+// no logarithm: it is raised with std::pow, exact for whole exponents and NaN
+// where no real power exists (cube roots go through CubeRootReal instead).
 double PowerReal(double base, double exponent);
+// The real cube root used by the colour formulas: PowerReal(t, 1/3) for t >= 0,
+// and -PowerReal(-t, 1/3) for t < 0, so that a negative ratio (from negative
+// spectral values) gives a negative root instead of an undefined logarithm.
+double CubeRootReal(double t);
+// Hue angle in degrees in [0, 360) of the chromatic pair (a, b) of CIELAB or
+// CIELUV; 90 for a = 0 and b >= 0, 270 for a = 0 and b < 0.
+double HueAngle(double a, double b);
 
 void CalcXYZ(TData& record, TIlluminant illuminant, TObserver observer);
 void CalcWhitePoint(TData& record, TIlluminant illuminant, TObserver observer);

@@ -1,0 +1,111 @@
+// Colour differences between a reference and a compared record: the Euclidean
+// distance of the chosen space (CIELAB, CIELUV, LABmg; CIE76 Delta E*ab for
+// XYZ and xyY), CIE94 (CIE 116-1995, kL = kC = kH = 1) and CMC(l:c)
+// (BS 6923 / ISO 105-J03, c = 1). Every difference is compared minus reference.
+#include "ColorCalc.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double DegreesPerRadian = 57.29577951308232;
+
+struct TDifferences {
+    double L, A, B, C, H, E;
+};
+
+// Delta H from the total and the other two differences: the remainder can come
+// out a hair below zero by rounding, hence the absolute value.
+double HueDifferenceMagnitude(double deltaE2, double deltaL, double deltaC) {
+    return std::sqrt(std::fabs(deltaE2 - deltaL * deltaL - deltaC * deltaC));
+}
+
+// Delta H carries the sign of the hue change (no wrap-around at 0/360 degrees).
+double SignedHueDifference(double magnitude, const TData& reference, const TData& compared) {
+    return compared.Coord[4] < reference.Coord[4] ? -magnitude : magnitude;
+}
+
+void EuclideanDifference(const TData& r, const TData& s, TDifferences& d) {
+    d.E = std::sqrt(d.L * d.L + d.A * d.A + d.B * d.B);
+    d.H = SignedHueDifference(HueDifferenceMagnitude(d.E * d.E, d.L, d.C), r, s);
+}
+
+void Cie94Difference(const TData& r, TDifferences& d) {
+    const double kL = 1.0, kC = 1.0, kH = 1.0;
+    d.H = HueDifferenceMagnitude(d.A * d.A + d.B * d.B, 0.0, d.C);
+    const double chroma = r.Coord[3];
+    const double sL = 1.0;
+    const double sC = 1.0 + 0.045 * chroma;
+    const double sH = 1.0 + 0.015 * chroma;
+    const double l = d.L / (kL * sL), c = d.C / (kC * sC), h = d.H / (kH * sH);
+    d.E = std::sqrt(l * l + c * c + h * h);
+}
+
+void CmcDifference(const TData& r, const TData& s, double lightnessWeight, TDifferences& d) {
+    const double chromaWeight = 1.0;
+    const double deltaEab2 = d.L * d.L + d.A * d.A + d.B * d.B;
+    d.H = SignedHueDifference(HueDifferenceMagnitude(deltaEab2, d.L, d.C), r, s);
+
+    const double l = r.Coord[0], c = r.Coord[3], h = r.Coord[4];
+    const double sL = l < 16.0 ? 0.511 : 0.040975 * l / (1.0 + 0.01765 * l);
+    const double sC = 0.0638 * c / (1.0 + 0.0131 * c) + 0.638;
+    const double c4 = PowerReal(c, 4.0);
+    const double f = std::sqrt(c4 / (c4 + 1900.0));
+    const double t = (h > 164.0 && h < 345.0) ? 0.56 + std::fabs(0.2 * std::cos((h + 168.0) / DegreesPerRadian))
+                                              : 0.36 + std::fabs(0.4 * std::cos((h + 35.0) / DegreesPerRadian));
+    const double sH = sC * (f * t + 1.0 - f);
+    const double dl = d.L / (lightnessWeight * sL), dc = d.C / (chromaWeight * sC), dh = d.H / sH;
+    d.E = std::sqrt(dl * dl + dc * dc + dh * dh);
+}
+
+}  // namespace
+
+double CalcDeltaE(TData& reference, TData& compared, TColorSpace space, TIlluminant illuminant,
+                  TObserver observer) {
+    // The weighted formulas and the tristimulus spaces compare in CIELAB.
+    TColorSpace coordinates = space;
+    switch (space) {
+        case TColorSpace::CIELab94:
+        case TColorSpace::CMC11:
+        case TColorSpace::CMC21:
+        case TColorSpace::CIEXYZ:
+        case TColorSpace::CIExyY:
+            coordinates = TColorSpace::CIELAB;
+            break;
+        default:
+            break;
+    }
+    CalcColorValues(reference, coordinates, illuminant, observer);
+    CalcColorValues(compared, coordinates, illuminant, observer);
+
+    if (SpectrumIsEmpty(reference.Spectrum) || SpectrumIsEmpty(compared.Spectrum)) return 0.0;
+
+    TDifferences d{};
+    d.L = compared.Coord[0] - reference.Coord[0];
+    d.A = compared.Coord[1] - reference.Coord[1];
+    d.B = compared.Coord[2] - reference.Coord[2];
+    d.C = compared.Coord[3] - reference.Coord[3];
+
+    switch (space) {
+        case TColorSpace::CIELab94:
+            Cie94Difference(reference, d);
+            break;
+        case TColorSpace::CMC11:
+            CmcDifference(reference, compared, 1.0, d);
+            break;
+        case TColorSpace::CMC21:
+            CmcDifference(reference, compared, 2.0, d);
+            break;
+        default:
+            EuclideanDifference(reference, compared, d);
+            break;
+    }
+
+    compared.DeltaL = d.L;
+    compared.DeltaA = d.A;
+    compared.DeltaB = d.B;
+    compared.DeltaC = d.C;
+    compared.DeltaH = d.H;
+    compared.DeltaE = d.E;
+    return d.E;
+}
