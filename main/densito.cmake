@@ -1,0 +1,40 @@
+# Densitometry pages: their step logic (kv_densito_model, no widgets, so it
+# tests without a window) and the widgets that show it (kv_densito).
+set(KV_DENSITO_DIR ${CMAKE_CURRENT_LIST_DIR}/densito)
+
+if(TARGET kv_settings AND TARGET kv_colour)
+  add_library(kv_densito_model STATIC
+      ${KV_DENSITO_DIR}/DensityChannel.h
+      ${KV_DENSITO_DIR}/DensityChannel.cpp
+      ${KV_DENSITO_DIR}/DensityFormat.h
+      ${KV_DENSITO_DIR}/DensityFormat.cpp
+      ${KV_DENSITO_DIR}/DensityFormulas.h
+      ${KV_DENSITO_DIR}/DensityFormulas.cpp
+      ${KV_DENSITO_DIR}/DensitoState.h
+      ${KV_DENSITO_DIR}/DensityPageModel.h
+      ${KV_DENSITO_DIR}/DensityPageModel.cpp
+      ${KV_DENSITO_DIR}/DensityDiffModel.h
+      ${KV_DENSITO_DIR}/DensityDiffModel.cpp
+      ${KV_DENSITO_DIR}/DotGainModel.h
+      ${KV_DENSITO_DIR}/DotGainModel.cpp
+      ${KV_DENSITO_DIR}/DotAreaModel.h
+      ${KV_DENSITO_DIR}/DotAreaModel.cpp
+      ${KV_DENSITO_DIR}/PrintContrastModel.h
+      ${KV_DENSITO_DIR}/PrintContrastModel.cpp
+      ${KV_DENSITO_DIR}/TrappingModel.h
+      ${KV_DENSITO_DIR}/TrappingModel.cpp
+      ${KV_DENSITO_DIR}/InkPurityModel.h
+      ${KV_DENSITO_DIR}/InkPurityModel.cpp)
+  # "DensityFormat.h" from the pages, "Data/Config.h" and "main/densito/..." from elsewhere.
+  target_include_directories(kv_densito_model PUBLIC ${KV_DENSITO_DIR} ${CMAKE_SOURCE_DIR})
+  target_link_libraries(kv_densito_model PUBLIC Qt6::Core Qt6::Gui kv_settings kv_colour)
+  set_target_properties(kv_densito_model PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+endif()
+
+if(TARGET kv_densito_model AND TARGET kv_eyeone AND TARGET kv_cms)
+  add_library(kv_densito STATIC
+      ${KV_DENSITO_DIR}/ReadDensities.h
+      ${KV_DENSITO_DIR}/ReadDensities.cpp)
+  target_include_directories(kv_densito PUBLIC ${KV_DENSITO_DIR} ${CMAKE_SOURCE_DIR})
+  target_link_libraries(kv_densito PUBLIC kv_densito_model Qt6::Widgets PRIVATE kv_eyeone kv_cms)
+endif()
