@@ -1,0 +1,10 @@
+# The settings record and its file (Config, LoadSettings, SaveSettings).
+add_library(kv_settings STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/Config.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Config.h
+    ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Settings.h
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsIni.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsIni.h)
+target_include_directories(kv_settings PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(kv_settings PUBLIC Qt6::Core PRIVATE kv_eye1lib)
