@@ -67,6 +67,39 @@ const char* I1Sim_CallLog(void);
 void I1Sim_ClearCallLog(void);
 int I1Sim_CallCount(const char* entryPoint);
 
+/* ---- Additions: finer control for tests and tools. ---- */
+
+/* Keeps the button down for `ms` milliseconds of wall time (at least one call). */
+void I1Sim_HoldFor(int ms);
+/* 1 from a press until I1_KeyPressed has answered "not pressed" after it. */
+int I1Sim_PressPending(void);
+
+/* The text I1_GetOption answers for `key` from now on (NULL: the normal answer again). */
+void I1Sim_SetOptionAnswer(const char* key, const char* text);
+
+/* Name of the patch under the instrument ("spectrum" after I1Sim_PlaceSpectrum),
+ * and the spectrum of a named patch (0 when known, -1 otherwise). */
+const char* I1Sim_PlacedPatch(void);
+int I1Sim_PatchSpectrum(const char* name, float spectrum[36]);
+
+/* Every density read varies by up to +-fraction of itself (0: exact), from a
+ * pseudo-random sequence that restarts with I1Sim_Reset. */
+void I1Sim_SetDensityNoise(double fraction);
+
+/* Moves the library's clock forward, so timed holds and scenario waits pass at once. */
+void I1Sim_AdvanceClock(int ms);
+
+/* Scenario files (format in sim/README.md). Start returns 0, or -1 after
+ * writing a message naming the file and line to standard error (then nothing
+ * runs). The text variant takes the file's contents directly. State: 0 none,
+ * 1 running, 2 finished, -1 stopped by an error. */
+int I1Sim_StartScenario(const char* path);
+int I1Sim_StartScenarioText(const char* text);
+void I1Sim_StopScenario(void);
+int I1Sim_ScenarioState(void);
+const char* I1Sim_ScenarioMessage(void);   /* last error message, "" when none */
+int I1Sim_ScenarioStepsDone(void);
+
 #ifdef __cplusplus
 }
 #endif
