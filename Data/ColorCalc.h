@@ -27,6 +27,13 @@ void XYZToLabmg(TData& record);
 void CalcDisplayColor(TData& record, TIlluminant illuminant, TObserver observer);
 void CalcColorValues(TData& record, TColorSpace space, TIlluminant illuminant, TObserver observer);
 
+// The weighting functions of CMC(l:c), from the reference's L*, C*ab and hab
+// (degrees): SH = SC * (F * T + 1 - F).
+struct TCmcWeights {
+    double SL, SC, SH, F, T;
+};
+TCmcWeights CmcWeights(double lightness, double chroma, double hue);
+
 // Recomputes both records (reference first), stores the differences
 // (compared minus reference) in `compared` and returns DeltaE.
 double CalcDeltaE(TData& reference, TData& compared, TColorSpace space, TIlluminant illuminant,

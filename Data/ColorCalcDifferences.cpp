@@ -46,19 +46,24 @@ void CmcDifference(const TData& r, const TData& s, double lightnessWeight, TDiff
     const double deltaEab2 = d.L * d.L + d.A * d.A + d.B * d.B;
     d.H = SignedHueDifference(HueDifferenceMagnitude(deltaEab2, d.L, d.C), r, s);
 
-    const double l = r.Coord[0], c = r.Coord[3], h = r.Coord[4];
-    const double sL = l < 16.0 ? 0.511 : 0.040975 * l / (1.0 + 0.01765 * l);
-    const double sC = 0.0638 * c / (1.0 + 0.0131 * c) + 0.638;
-    const double c4 = PowerReal(c, 4.0);
-    const double f = std::sqrt(c4 / (c4 + 1900.0));
-    const double t = (h > 164.0 && h < 345.0) ? 0.56 + std::fabs(0.2 * std::cos((h + 168.0) / DegreesPerRadian))
-                                              : 0.36 + std::fabs(0.4 * std::cos((h + 35.0) / DegreesPerRadian));
-    const double sH = sC * (f * t + 1.0 - f);
-    const double dl = d.L / (lightnessWeight * sL), dc = d.C / (chromaWeight * sC), dh = d.H / sH;
+    const TCmcWeights w = CmcWeights(r.Coord[0], r.Coord[3], r.Coord[4]);
+    const double dl = d.L / (lightnessWeight * w.SL), dc = d.C / (chromaWeight * w.SC), dh = d.H / w.SH;
     d.E = std::sqrt(dl * dl + dc * dc + dh * dh);
 }
 
 }  // namespace
+
+TCmcWeights CmcWeights(double lightness, double chroma, double hue) {
+    TCmcWeights w{};
+    w.SL = lightness < 16.0 ? 0.511 : 0.040975 * lightness / (1.0 + 0.01765 * lightness);
+    w.SC = 0.0638 * chroma / (1.0 + 0.0131 * chroma) + 0.638;
+    const double c4 = PowerReal(chroma, 4.0);
+    w.F = std::sqrt(c4 / (c4 + 1900.0));
+    w.T = (hue > 164.0 && hue < 345.0) ? 0.56 + std::fabs(0.2 * std::cos((hue + 168.0) / DegreesPerRadian))
+                                       : 0.36 + std::fabs(0.4 * std::cos((hue + 35.0) / DegreesPerRadian));
+    w.SH = w.SC * (w.F * w.T + 1.0 - w.F);
+    return w;
+}
 
 double CalcDeltaE(TData& reference, TData& compared, TColorSpace space, TIlluminant illuminant,
                   TObserver observer) {
