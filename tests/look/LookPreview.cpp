@@ -1,0 +1,59 @@
+// A look at the main window's view without the main window behind it: builds
+// the view into a plain widget and saves a picture of every page.
+//   look_preview DIR [--all-skins] [--skin N] [--language FILE.qm]
+#include "MainWindowView.h"
+#include "PageControl.h"
+#include "Screenshots.h"
+#include "Skins.h"
+#include "ScrollText.h"
+#include "StatusPanels.h"
+
+#include <QPlainTextEdit>
+
+#include <QApplication>
+#include <QTranslator>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: look_preview DIR [--all-skins] [--skin N] [--language FILE.qm]\n");
+        return 2;
+    }
+    TScreenshotOptions options;
+    int skin = 1;
+    QTranslator translator;
+    for (int i = 2; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--all-skins"))
+            options.AllSkins = true;
+        else if (args[i] == QLatin1String("--skin") && i + 1 < args.size())
+            skin = args[++i].toInt();
+        else if (args[i] == QLatin1String("--language") && i + 1 < args.size()) {
+            if (!translator.load(args[++i])) {
+                std::fprintf(stderr, "cannot load %s\n", qPrintable(args[i]));
+                return 1;
+            }
+            QCoreApplication::installTranslator(&translator);
+        }
+    }
+    ApplySkin(skin);
+    QWidget form;
+    form.setObjectName(QStringLiteral("MainForm"));
+    TMainWindowView view;
+    BuildMainWindowView(&form, view);
+    form.setWindowTitle(QStringLiteral("Kelvora"));
+    view.StatusBar->SetText(0, QCoreApplication::translate("TMainForm", "Ready..."));
+    view.StatusBar->SetText(1, QStringLiteral("EyeOne sn. 123456"));
+    view.StatusBar->SetText(2, QStringLiteral("CIELAB D50 2°"));
+    view.StatusBar->SetText(3, QStringLiteral("Kelvora - 1.0.0 "));
+    view.MemoI1->setPlainText(QStringLiteral("VERSION ....................: 1.0.0\nSERIAL NUMBER ..............: 123456"));
+    view.ScrollText->Advance(420);
+    const QStringList files = SaveScreenshots(&form, args[1], options);
+    for (const QString& f : files)
+        std::printf("%s\n", qPrintable(f));
+    return files.isEmpty() ? 1 : 0;
+}
