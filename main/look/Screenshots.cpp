@@ -59,9 +59,10 @@ struct TShooter {
     {
         for (int i = 0; i < control->Count(); ++i) {
             control->SetCurrentIndex(i);
-            const QString pageName = name + QLatin1Char('-') + FilePart(control->Caption(i).isEmpty()
-                                                                          ? control->Page(i)->objectName()
-                                                                          : control->Caption(i));
+            // Object names, so the file names do not change with the language.
+            const QString pageName = name + QLatin1Char('-') + FilePart(control->Page(i)->objectName().isEmpty()
+                                                                          ? control->Caption(i)
+                                                                          : control->Page(i)->objectName());
             const QList<TPageControl*> inner = ChildControls(control->Page(i), control);
             if (inner.isEmpty())
                 Shoot(pageName);

@@ -1,17 +1,17 @@
 // A look at the main window's view without the main window behind it: builds
 // the view into a plain widget and saves a picture of every page.
-//   look_preview DIR [--all-skins] [--skin N] [--language FILE.qm]
+//   look_preview DIR [--all-skins] [--skin N] [--language ID]
 #include "MainWindowView.h"
 #include "PageControl.h"
 #include "Screenshots.h"
 #include "Skins.h"
 #include "ScrollText.h"
 #include "StatusPanels.h"
+#include "Translations.h"
 
 #include <QPlainTextEdit>
 
 #include <QApplication>
-#include <QTranslator>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -21,23 +21,21 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: look_preview DIR [--all-skins] [--skin N] [--language FILE.qm]\n");
+        std::fprintf(stderr, "usage: look_preview DIR [--all-skins] [--skin N] [--language ID]\n");
         return 2;
     }
     TScreenshotOptions options;
     int skin = 1;
-    QTranslator translator;
     for (int i = 2; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--all-skins"))
             options.AllSkins = true;
         else if (args[i] == QLatin1String("--skin") && i + 1 < args.size())
             skin = args[++i].toInt();
         else if (args[i] == QLatin1String("--language") && i + 1 < args.size()) {
-            if (!translator.load(args[++i])) {
-                std::fprintf(stderr, "cannot load %s\n", qPrintable(args[i]));
+            if (!SwitchLanguage(args[++i].toInt())) {
+                std::fprintf(stderr, "language %s is not available\n", qPrintable(args[i]));
                 return 1;
             }
-            QCoreApplication::installTranslator(&translator);
         }
     }
     ApplySkin(skin);
