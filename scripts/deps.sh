@@ -10,6 +10,7 @@ packages=(
   libgs-common icc-profiles-free
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
+  fonts-dejavu-extra
 )
 
 missing=()
