@@ -188,8 +188,9 @@ int TInstrument::TriggerMeasurement()
         return ResultCalibrationNeeded;
     }
     SampleSpectrum = PlacedSpectrum;
+    // The pseudo-random sequence only advances while noise is asked for.
     for (double& n : SampleNoise)
-        n = DensityNoise * NextNoise();
+        n = DensityNoise > 0.0 ? DensityNoise * NextNoise() : 0.0;
     SampleValid = true;
     ++MeasurementsSinceCalibration;
     SetError(ResultOk);

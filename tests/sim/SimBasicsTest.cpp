@@ -3,6 +3,8 @@
 // partial library.
 #include "SimFixture.h"
 
+#include <ostream>
+
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -15,6 +17,7 @@ struct TPressCase {
     const char* Name;
     int Calls;
     std::vector<int> Answers;   // of successive I1_KeyPressed calls
+    friend void PrintTo(const TPressCase& c, std::ostream* os) { *os << c.Name; }
 };
 
 class SimPressTest : public SimTest, public ::testing::WithParamInterface<TPressCase> {};
@@ -170,6 +173,7 @@ TEST_F(SimTest, UnknownValuesOfTheDensityOptionsAreRefused)
 struct TReadKeyCase {
     const char* Key;
     const char* Answer;   // nullptr: any non-empty text
+    friend void PrintTo(const TReadKeyCase& c, std::ostream* os) { *os << c.Key; }
 };
 
 class SimReadKeyTest : public SimTest, public ::testing::WithParamInterface<TReadKeyCase> {};
@@ -290,6 +294,7 @@ struct TBadDensityCase {
     const char* Name;
     int Kind;
     bool (*Check)(float);
+    friend void PrintTo(const TBadDensityCase& c, std::ostream* os) { *os << c.Name; }
 };
 
 class SimBadDensityTest : public SimTest, public ::testing::WithParamInterface<TBadDensityCase> {};
