@@ -36,7 +36,7 @@ TDensities Densities(const TSpectrum& reflectance, const TDensityResponses& resp
 // The ink recognised from densities (relative to the paper when one is
 // known): black when the three colour densities are within a ratio of each
 // other, otherwise the channel of the highest of cyan, magenta and yellow.
-constexpr double NeutralRatio = 0.7;
+constexpr double NeutralRatio = 0.8;
 int RecognisedChannel(const TDensities& densities);
 
 }
