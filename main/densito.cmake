@@ -31,10 +31,19 @@ if(TARGET kv_settings AND TARGET kv_colour)
   set_target_properties(kv_densito_model PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
 endif()
 
-if(TARGET kv_densito_model AND TARGET kv_eyeone AND TARGET kv_cms)
+if(TARGET kv_densito_model AND TARGET kv_eyeone AND TARGET kv_cms AND TARGET kv_look)
   add_library(kv_densito STATIC
       ${KV_DENSITO_DIR}/ReadDensities.h
-      ${KV_DENSITO_DIR}/ReadDensities.cpp)
+      ${KV_DENSITO_DIR}/ReadDensities.cpp
+      ${KV_DENSITO_DIR}/PageWidgets.h
+      ${KV_DENSITO_DIR}/PageWidgets.cpp
+      ${KV_DENSITO_DIR}/FilterComboBox.h
+      ${KV_DENSITO_DIR}/FilterComboBox.cpp
+      ${KV_DENSITO_DIR}/DensitometryPagesViews.h
+      ${KV_DENSITO_DIR}/DensitometryPages.h
+      ${KV_DENSITO_DIR}/DensitometryPages.cpp
+      ${KV_DENSITO_DIR}/DensitometryPagesLayout.cpp)
   target_include_directories(kv_densito PUBLIC ${KV_DENSITO_DIR} ${CMAKE_SOURCE_DIR})
-  target_link_libraries(kv_densito PUBLIC kv_densito_model Qt6::Widgets PRIVATE kv_eyeone kv_cms)
+  target_link_libraries(kv_densito PUBLIC kv_densito_model Qt6::Widgets PRIVATE kv_eyeone kv_cms kv_look)
+  set_target_properties(kv_densito PROPERTIES AUTOMOC ON)
 endif()

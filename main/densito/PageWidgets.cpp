@@ -1,0 +1,141 @@
+// Swatches, step frames and value panels of the densitometry pages.
+#include "PageWidgets.h"
+
+#include "Fonts.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+const QColor NavyText(0x00, 0x00, 0x80);
+const QColor TitleGrey(0x80, 0x80, 0x80);
+const QColor SwatchOutline(0x60, 0x60, 0x60);
+}  // namespace
+
+void SetLookRole(QWidget* widget, const char* role)
+{
+    widget->setProperty("kvRole", QString::fromLatin1(role));
+}
+
+TSwatch::TSwatch(QWidget* parent, const QString& name, const QRect& geometry, int step)
+    : QWidget(parent), Fill(0x9A, 0x9A, 0x9A), StepNumber(step)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    SetLookRole(this, "swatch");
+}
+
+void TSwatch::SetColor(const QColor& color)
+{
+    if (color == Fill)
+        return;
+    Fill = color;
+    update();
+}
+
+void TSwatch::SetPressable(bool pressable)
+{
+    Pressable = pressable;
+    setCursor(pressable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TSwatch::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Fill);
+    painter.setPen(SwatchOutline);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TSwatch::mousePressEvent(QMouseEvent* event)
+{
+    if (Pressable) {
+        emit Pressed(StepNumber);
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+TStepFrame::TStepFrame(QWidget* parent, const QString& name, const QSize& size, int penWidth, const QColor& color)
+    : QWidget(parent), PenWidth(penWidth), PenColor(color)
+{
+    setObjectName(name);
+    resize(size);
+    setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    setAttribute(Qt::WA_NoSystemBackground, true);
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    SetLookRole(this, "stepFrame");
+}
+
+void TStepFrame::Surround(const QWidget* target, int margin)
+{
+    if (!target)
+        return;
+    move(target->x() - margin, target->y() - margin);
+    raise();
+}
+
+void TStepFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QPen pen(PenColor, PenWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    // The pen is centred on the path: keep the whole stroke inside the widget.
+    const double inset = PenWidth / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+}
+
+TValuePanel::TValuePanel(QWidget* parent, const QString& panelName, const QString& labelName, const QRect& geometry,
+                         int pixelSize, Qt::Alignment alignment)
+    : QFrame(parent)
+{
+    if (!panelName.isEmpty())
+        setObjectName(panelName);
+    setGeometry(geometry);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0xF7, 0xF7, 0xF7));
+    setPalette(palette);
+    SetLookRole(this, "valuePanel");
+
+    Value = new QLabel(this);
+    Value->setObjectName(labelName);
+    Value->setFont(VerdanaFont(pixelSize, true));
+    Value->setAlignment(alignment);
+    QPalette text = Value->palette();
+    text.setColor(QPalette::WindowText, NavyText);
+    Value->setPalette(text);
+    SetLookRole(Value, "navy");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 0, 6, 0);
+    layout->addWidget(Value);
+}
+
+QLabel* MakeCaption(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& color,
+                    Qt::Alignment alignment)
+{
+    auto* label = new QLabel(parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* MakeTitle(QWidget* parent, const QString& name)
+{
+    QLabel* title = MakeCaption(parent, name, QRect(6, 5, 400, 22), VerdanaFont(16, true), TitleGrey);
+    SetLookRole(title, "pageTitle");
+    return title;
+}
