@@ -116,6 +116,9 @@ void ParserMessageToError(const std::string& message, TInputError& error) {
     } else {
         error.Message = "not a valid CGATS file: " + trimmed;
     }
+    // The parser caps the size of one table (32766 sets with Little CMS 2.14).
+    if (trimmed.find("too much data") != std::string::npos)
+        error.Message += " (the CGATS parser reads at most 32766 samples per table: split the file, or convert it to CSV)";
 }
 
 int LineOfKeyword(const std::string& text, const std::string& keyword) {
