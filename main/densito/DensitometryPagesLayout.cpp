@@ -34,7 +34,7 @@ QString Name(const char* prefix, int number)
 }
 
 // Stepwise pages: rows of a 50 x 50 swatch, a caption and a value panel.
-constexpr int StepLeft = 100;             // swatch column
+constexpr int StepLeft = 105;             // swatch column
 constexpr int StepCaptionLeft = StepLeft + 64;
 constexpr int StepPanelLeft = StepLeft + 160;
 constexpr int StepPanelWidth = 220;
@@ -280,7 +280,7 @@ void TDensitometryPages::BuildTrappingPage(QWidget* page)
     QLabel* trapping = StepCaption(page, QStringLiteral("TrTrappingL"), 3, 96);
     trapping->setFont(VerdanaFont(15, true));
     V->FixedLabels.push_back({trapping, [] { return Tr("Trapping"); }});
-    V->TrapValue = StepValue(page, QString(), QStringLiteral("TrL3"), 3, 320);
+    V->TrapValue = StepValue(page, QString(), QStringLiteral("TrL3"), 3, 300);
 
     V->Prompt = MakeCaption(page, QStringLiteral("Msg"), QRect(StepLeft, StepRowTop(4) - 6, 480, 28),
                             VerdanaFont(15, true), PromptRed);

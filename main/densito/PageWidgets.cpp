@@ -97,12 +97,9 @@ TValuePanel::TValuePanel(QWidget* parent, const QString& panelName, const QStrin
     if (!panelName.isEmpty())
         setObjectName(panelName);
     setGeometry(geometry);
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(1);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0xF7, 0xF7, 0xF7));
-    setPalette(palette);
+    // Drawn by paintEvent: a light field in a thin border with a shadow along
+    // its top and left edges, so it reads as sunken in every style.
+    setFrameStyle(QFrame::NoFrame);
     SetLookRole(this, "valuePanel");
 
     Value = new QLabel(this);
@@ -116,6 +113,18 @@ TValuePanel::TValuePanel(QWidget* parent, const QString& panelName, const QStrin
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 0, 6, 0);
     layout->addWidget(Value);
+}
+
+void TValuePanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    painter.fillRect(rect(), QColor(0xFC, 0xFC, 0xFC));
+    painter.setPen(QColor(0x9C, 0x9C, 0x9C));
+    painter.drawRect(r);
+    painter.setPen(QColor(0xD4, 0xD4, 0xD4));
+    painter.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+    painter.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
 }
 
 QLabel* MakeCaption(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& color,

@@ -63,6 +63,9 @@ public:
                 int pixelSize, Qt::Alignment alignment = Qt::AlignCenter);
     QLabel* Label() const { return Value; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QLabel* Value;
 };

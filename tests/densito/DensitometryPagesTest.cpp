@@ -7,6 +7,7 @@
 #include "DensityTestSupport.h"
 #include "EyeOne/EyeOne.h"
 #include "FakePageHost.h"
+#include "FilterComboBox.h"
 #include "PageWidgets.h"
 #include "SimControl.h"
 
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -748,6 +750,86 @@ TEST_F(DensitometryPagesTest, MissingPageWidgetsDoNotBreakTheHandlers)
     pages.MeasureDensityPage();
     pages.MeasureDotGainPage();
     EXPECT_EQ(pages.DensityModel().NameText[0], "C");
+}
+
+}  // namespace
+
+namespace {
+
+// Each page after a realistic series of patches, grabbed to a picture. The
+// pictures are written when KELVORA_SCREENSHOT_DIR names a folder.
+TEST_F(DensitometryPagesTest, PagesPaintAfterASeries)
+{
+    const char* densities[] = {"black", "yellow", "magenta", "cyan", "magenta"};
+    for (const char* patch : densities) {
+        Place(patch);
+        Group->MeasureDensityPage();
+    }
+    Place("magenta");
+    Group->MeasureDensityDiffPage();
+    Place("magenta-90");
+    Group->MeasureDensityDiffPage();
+    for (const char* patch : {"magenta", "magenta-75", "magenta-50", "magenta-25"}) {
+        Place(patch);
+        Group->MeasureDotGainPage();
+    }
+    for (const char* patch : {"cyan", "cyan-25", "cyan-50", "cyan-75"}) {
+        Place(patch);
+        Group->MeasureDotAreaPage();
+    }
+    for (const char* patch : {"black", "black-75"}) {
+        Place(patch);
+        Group->MeasurePrintContrastPage();
+    }
+    for (const char* patch : {"paper", "cyan", "magenta", "blue"}) {
+        Place(patch);
+        Group->MeasureTrappingPage();
+    }
+    for (const char* patch : {"cyan", "magenta", "yellow"}) {
+        Place(patch);
+        Group->MeasureHueErrorPage();
+        Group->MeasureGraynessPage();
+    }
+    Place("cyan");
+    Group->MeasureTrappingPage();
+
+    const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOT_DIR");
+    const char* names[] = {"density", "all-densities", "densities-diff", "dot-gain", "print-curve", "dot-gain-curve",
+                           "dot-area", "print-contrast", "trapping", "hue-error", "grayness"};
+    for (int i = 0; i < 11; ++i) {
+        if (i == 4 || i == 5)
+            continue;
+        Pages[i]->resize(590, 400);
+        Pages[i]->setAutoFillBackground(true);
+        QPalette palette = Pages[i]->palette();
+        palette.setColor(QPalette::Window, QColor(0xEE, 0xEE, 0xEE));
+        Pages[i]->setPalette(palette);
+        const QPixmap picture = Pages[i]->grab();
+        EXPECT_FALSE(picture.isNull()) << names[i];
+        if (!folder.isEmpty())
+            EXPECT_TRUE(picture.save(QDir(folder).filePath(QStringLiteral("densitometry-%1.png").arg(names[i]))));
+    }
+
+    // The dropped-down filter list, item by item, the third one selected.
+    auto* filter = Find<QComboBox>("FilterCB");
+    QPixmap items(130, 5 * TFilterComboBox::ItemHeight);
+    items.fill(Qt::white);
+    QPainter painter(&items);
+    painter.setFont(filter->font());
+    for (int i = 0; i < filter->count(); ++i)
+        DrawFilterItem(painter, QRect(0, i * TFilterComboBox::ItemHeight, 130, TFilterComboBox::ItemHeight), i,
+                       filter->itemText(i), i == 2, filter->palette());
+    painter.end();
+    // Item "Auto": four 10-pixel swatches from 5 px, pure yellow third.
+    const QImage image = items.toImage();
+    EXPECT_EQ(image.pixelColor(10, 12), QColor("#009ADA"));
+    EXPECT_EQ(image.pixelColor(20, 12), QColor("#D8217E"));
+    EXPECT_EQ(image.pixelColor(30, 12), QColor("#FFFF00"));
+    EXPECT_EQ(image.pixelColor(40, 12), QColor("#322F30"));
+    EXPECT_EQ(image.pixelColor(25, 24 + 12), QColor("#009ADA"));  // "Cyan": one swatch over the area
+    EXPECT_EQ(image.pixelColor(2, 12), QColor(Qt::white));
+    if (!folder.isEmpty())
+        EXPECT_TRUE(items.save(QDir(folder).filePath(QStringLiteral("densitometry-filter-items.png"))));
 }
 
 }  // namespace
