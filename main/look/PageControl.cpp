@@ -109,6 +109,7 @@ bool TPageControl::IsTabVisible(int index) const
 
 QRect TPageControl::TabRect(int index) const
 {
+    EnsureLayout();
     if (!IsTabVisible(index))
         return {};
     return Tabs[index].Rect;
@@ -128,6 +129,7 @@ QRect TPageControl::TabContentRect(int index) const
 
 int TPageControl::TabAt(const QPoint& pos) const
 {
+    EnsureLayout();
     for (int i = 0; i < Count(); ++i)
         if (Tabs[i].Visible && Tabs[i].Rect.contains(pos))
             return i;
@@ -136,11 +138,13 @@ int TPageControl::TabAt(const QPoint& pos) const
 
 int TPageControl::RowCount() const
 {
+    EnsureLayout();
     return Rows;
 }
 
 int TPageControl::TabBarHeight() const
 {
+    EnsureLayout();
     if (Style_ == TTabStyle::FlatButtonsTop)
         return FlatBarHeight;
     return Rows * BottomTabHeight + ActiveLift;
@@ -148,6 +152,7 @@ int TPageControl::TabBarHeight() const
 
 QRect TPageControl::PageArea() const
 {
+    EnsureLayout();
     if (Style_ == TTabStyle::FlatButtonsTop)
         return QRect(0, FlatBarHeight, width(), std::max(0, height() - FlatBarHeight));
     const QRect frame(0, 0, width(), std::max(0, height() - TabBarHeight()));
@@ -265,8 +270,15 @@ void TPageControl::LayoutBottomTabs()
     }
 }
 
+void TPageControl::EnsureLayout() const
+{
+    if (LaidOutSize != size())
+        const_cast<TPageControl*>(this)->Relayout();
+}
+
 void TPageControl::Relayout()
 {
+    LaidOutSize = size();
     if (Style_ == TTabStyle::FlatButtonsTop)
         LayoutFlatButtons();
     else
@@ -315,6 +327,7 @@ void TPageControl::mousePressEvent(QMouseEvent* event)
 
 void TPageControl::paintEvent(QPaintEvent*)
 {
+    EnsureLayout();
     QPainter painter(this);
     // Background from a style sheet, when a skin gives one.
     QStyleOption option;

@@ -110,6 +110,9 @@ private:
         int Row = 0;
     };
 
+    // The layout follows the size lazily: a hidden widget gets its resize
+    // event only when shown, but its tabs must answer hit tests before that.
+    void EnsureLayout() const;
     void Relayout();
     void LayoutFlatButtons();
     void LayoutBottomTabs();
@@ -121,6 +124,7 @@ private:
     QVector<TTab> Tabs;
     int Current = -1;
     int Rows = 1;
+    QSize LaidOutSize{-1, -1};
     QColor TabFill_;
     QColor TabFrame_{0xA0, 0xA0, 0xA0};
     QColor TabLight_{0xFF, 0xFF, 0xFF};

@@ -193,10 +193,15 @@ void ApplySkin(int skinIndex)
         return;
     if (skinIndex < 0 || skinIndex > SkinCount())
         skinIndex = 0;
-    // One base style everywhere, so the fixed layout measures the same on every platform.
-    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+    // One base style everywhere, so the fixed layout measures the same on every
+    // platform. Set once: with a style sheet in place the application's style
+    // is the sheet's wrapper, whose name says nothing about the base style.
+    static bool fusionSet = false;
+    if (!fusionSet) {
         if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
             QApplication::setStyle(fusion);
+        fusionSet = true;
+    }
     const TSkin& s = skinIndex == 0 ? Plain : Skins[skinIndex - 1];
     QApplication::setPalette(PaletteOf(s));
     // The plain look keeps only the rules that give the custom-painted pieces

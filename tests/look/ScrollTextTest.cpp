@@ -1,0 +1,88 @@
+// TScrollText: steps of a pass, start, stop and restart, painting with shadow.
+#include "ImageProbe.h"
+#include "ScrollText.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(ScrollText, StepsThroughOnePassAndWraps)
+{
+    TScrollText text;
+    text.resize(285, 162);
+    text.SetText("Kelvora");
+    EXPECT_EQ(text.Steps(), 1500);
+    EXPECT_EQ(text.Step(), 0);
+    EXPECT_DOUBLE_EQ(text.TextTop(), 162.0); // enters at the bottom
+    text.Advance(750);
+    EXPECT_EQ(text.Step(), 750);
+    EXPECT_NEAR(text.TextTop(), 162.0 - (162.0 + text.TextHeight()) / 2, 1e-9);
+    text.Advance(749);
+    EXPECT_EQ(text.Step(), 1499);
+    EXPECT_LT(text.TextTop(), -text.TextHeight() + 1.0); // nearly gone at the top
+    text.Advance(1);
+    EXPECT_EQ(text.Step(), 0);
+    text.Advance(0);
+    text.Advance(-5);
+    EXPECT_EQ(text.Step(), 0);
+}
+
+TEST(ScrollText, RunsOnlyBetweenStartAndStop)
+{
+    TScrollText text;
+    text.resize(285, 162);
+    text.SetText("Kelvora");
+    EXPECT_FALSE(text.IsRunning());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text.Step(), 0);
+
+    text.Start();
+    EXPECT_TRUE(text.IsRunning());
+    QDeadlineTimer deadline(10000);
+    while (text.Step() < 3 && !deadline.hasExpired())
+        QTest::qWait(20);
+    EXPECT_GE(text.Step(), 3);
+
+    text.Stop();
+    EXPECT_FALSE(text.IsRunning());
+    const int stoppedAt = text.Step();
+    QTest::qWait(120);
+    EXPECT_EQ(text.Step(), stoppedAt);
+}
+
+TEST(ScrollText, RestartReturnsToTheBeginningAndKeepsTheRunningState)
+{
+    TScrollText text;
+    text.Advance(300);
+    text.Restart();
+    EXPECT_EQ(text.Step(), 0);
+    EXPECT_FALSE(text.IsRunning());
+    text.Start();
+    text.Advance(10);
+    text.Restart();
+    EXPECT_EQ(text.Step(), 0);
+    EXPECT_TRUE(text.IsRunning());
+    text.Stop();
+}
+
+TEST(ScrollText, PaintsTextWithAShadowAndLeavesTheBackgroundAlone)
+{
+    QWidget parent;
+    parent.resize(300, 180);
+    parent.setAutoFillBackground(true);
+    QPalette p = parent.palette();
+    p.setColor(QPalette::Window, Qt::white);
+    parent.setPalette(p);
+    auto* text = new TScrollText(&parent);
+    text->setGeometry(0, 0, 285, 162);
+    text->SetText("KELVORA KELVORA\nKELVORA KELVORA\nKELVORA KELVORA");
+    text->Advance(500); // the text in the middle of the box
+    const QImage image = parent.grab().toImage();
+    EXPECT_TRUE(AnyPixel(image, image.rect(), [](QColor c) { return Near(c, QColor(0x37, 0x37, 0x37), 6); }));
+    EXPECT_TRUE(AnyPixel(image, image.rect(), [](QColor c) { return Near(c, QColor(0xCF, 0xCF, 0xCF), 6); }));
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white)); // transparent where there is no text
+    EXPECT_EQ(text->font().pixelSize(), 13);
+    EXPECT_TRUE(text->font().bold());
+}
