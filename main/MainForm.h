@@ -1,0 +1,159 @@
+// TMainForm: the main window. It holds the window's state and timers, runs
+// the start-up sequence that finds and calibrates the instrument and the
+// measurement loop that hands every press of the instrument's button to the
+// page that is showing, and owns the handlers of the frame, the navigation
+// and the Setup tab. Its widgets come from the view (look/MainWindowView.h),
+// the measurement pages from their page groups.
+#pragma once
+
+#include "MainWindowView.h"
+#include "PageHost.h"
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPainter;
+class QTimer;
+class TCalibrDlg;
+class TData;
+class TDensitometryPages;
+class TICCPage;
+class TMeasurePDlg;
+
+class TMainForm : public QWidget, public TPageHost {
+    Q_OBJECT
+public:
+    // Creation: the view, the page groups, then the creation steps (FormCreate).
+    explicit TMainForm(QWidget* parent = nullptr);
+    // FormDestroy: unloads the driver library, then writes the settings.
+    ~TMainForm() override;
+
+    // The program's version, shown on the About and Info pages and in the status bar.
+    static QString Version() { return QStringLiteral("1.0.0"); }
+
+    TMainWindowView V;
+    std::unique_ptr<TDensitometryPages> Densito;
+    TICCPage* ICC = nullptr;
+
+    QTimer* Timer = nullptr;   // measurement loop, 100 ms
+    QTimer* TimerS = nullptr;  // start-up sequence, 1000 ms
+    QTimer* TimerBL = nullptr; // blinking step frame, 500 ms
+
+    bool PaperPending = false;
+    QString PageTitle;
+    QStringList TabCaptions;
+    QPointer<QWidget> BlinkShape;
+    QString Title = QStringLiteral("Kelvora");  // " demo" is appended without an instrument
+    int PrintCurveRow = 0;                       // row of the print curve (0 .. 9)
+
+    TCalibrDlg* CalibrDlg = nullptr;  // created on first need
+    // The paper dialog; the program creates it at start, a form made by a
+    // test gets one on first use.
+    TMeasurePDlg* PaperDialog();
+    void CreatePaperDialog();
+
+    // ---- Start-up and measurement loop
+    void FormShow();
+    void TimerSTimer();
+    void FinishStartup();
+    void TimerTimer();
+    void AppIdle();
+    void CalibBtnClick();
+    void DelBtnClick();
+    void MeasurePaper();
+    void PaperMeasBtnClick();
+
+    // Measurement handlers the loop dispatches to.
+    void MeasureDensityPage();
+    void MeasureDensityDiffPage();
+    void MeasureDotGainPage();
+    void MeasurePrintCurvePage();
+    void MeasureDotGainCurvePage();
+    void MeasureDotAreaPage();
+    void MeasurePrintContrastPage();
+    void MeasureTrappingPage();
+    void MeasureHueErrorPage();
+    void MeasureGraynessPage();
+    void MeasureSpectroPage();
+    void MeasureICCPage();
+
+    // ---- Settings controls and the Setup tab
+    void CBSChange(int index);
+    void CBRChange(int index);
+    void DecimalsEDChange(const QString& text);
+    void ComboBox1Change(int index);
+    void Button1Click();
+    void Button2Click();
+
+    // ---- Navigation
+    void InitControls();
+    void PGC1Change(int index);
+    void PGC0Change(int index);
+    void PGC2Change(int index);
+    void PGC1DrawTab(QPainter& painter, int index, const QRect& rect, bool active);
+    void PGC0DrawTab(QPainter& painter, int index, const QRect& rect, bool active);
+    void PGC2DrawTab(QPainter& painter, int index, const QRect& rect, bool active);
+    void PGC4DrawTab(QPainter& painter, int index, const QRect& rect, bool active);
+    void TimerBLTimer();
+    void FormKeyDown(int key);
+    void CaptionPanelMouseMove(Qt::MouseButtons buttons);
+
+    // Status bar panel `panel` := text. The text is kept as a function, so
+    // that it follows a language switch.
+    void SetStatus(int panel, std::function<QString()> text);
+    QString StatusText(int panel) const;
+
+    // ---- Hooks (the program installs the real ones; tests replace them)
+    // Every status panel change: panel and new text (the --trace option).
+    std::function<void(int panel, const QString& text)> StatusObserver;
+    // Every measurement handler the loop or a button runs, by its name.
+    std::function<void(const char* handler)> DispatchObserver;
+    // The language chooser: the confirmed language id, or nothing.
+    std::function<std::optional<int>(int currentId)> ChooseLanguage;
+    // Whether the Down-arrow key is held at this moment.
+    std::function<bool()> DownArrowHeld;
+    // Runs once each time the start-up sequence has ended.
+    std::function<void()> StartupFinished;
+
+    // TPageHost
+    void EnableStartupTimer() override;
+    void SetBlinkShape(QWidget* frame) override;
+    void FocusDummy() override;
+    TData* SampleData() override;
+    TData* MeasureData() override;
+
+    // The texts of the driver as the window shows them (single-byte or UTF-8
+    // text, control characters as blanks).
+    static QString DriverText(const std::string& text);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void ConnectControls();
+    void Retranslate();
+    int ActiveTag() const;
+    int RunCalibrationDialog();
+    void Dispatched(const char* handler);
+    // Shows a page without running its change handler (as code does).
+    static void ShowPage(class TPageControl* control, int index);
+    static void ProcessPendingEvents();
+
+    std::unique_ptr<TData> Sample;
+    std::unique_ptr<TData> Measure;
+    QPointer<TMeasurePDlg> Paper;
+    std::array<std::function<QString()>, 4> StatusSources;
+    bool Closing = false;
+    bool DownKeyDown = false;  // tracked from key events (Qt cannot ask the keyboard)
+};

@@ -1,0 +1,110 @@
+// Program entry: sets the application title, creates the main window and
+// the paper dialog and runs the event loop until the main window closes.
+//
+//   kelvora [--exe-folder DIR] [--screenshots DIR] [--trace] [--exit-after MS]
+//
+// --exe-folder DIR   DIR takes the role of the executable's folder (settings
+//                    file, display profile); KELVORA_EXE_FOLDER does the same.
+// --screenshots DIR  once the start-up sequence has ended, saves a picture of
+//                    every page in every skin into DIR.
+// --trace            prints every change of a status panel (and every
+//                    measurement handler run) to standard output.
+// --exit-after MS    closes the main window after MS milliseconds, as the
+//                    Exit button does (the settings are written).
+#include "Eye1lib.h"
+#include "MainForm.h"
+#include "MainWindowView.h"
+#include "Screenshots.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kelvora"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Kelvora"));
+    QCoreApplication::setApplicationVersion(TMainForm::Version());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Kelvora: colour quality control for the press room"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption exeFolder(QStringLiteral("exe-folder"),
+                                       QStringLiteral("Use DIR in place of the executable's folder."),
+                                       QStringLiteral("DIR"));
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                         QStringLiteral("Save a picture of every page into DIR after start-up."),
+                                         QStringLiteral("DIR"));
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   QStringLiteral("Print every status bar change to standard output."));
+    const QCommandLineOption exitAfter(QStringLiteral("exit-after"),
+                                       QStringLiteral("Close the main window after MS milliseconds."),
+                                       QStringLiteral("MS"));
+    parser.addOptions({exeFolder, screenshots, trace, exitAfter});
+    parser.process(app);
+
+    if (parser.isSet(exeFolder))
+        SetExeFolderOverride(parser.value(exeFolder));
+    int exitAfterMs = -1;
+    if (parser.isSet(exitAfter)) {
+        bool ok = false;
+        exitAfterMs = parser.value(exitAfter).toInt(&ok);
+        if (!ok || exitAfterMs < 0) {
+            std::fprintf(stderr, "kelvora: --exit-after needs a number of milliseconds, not \"%s\"\n",
+                         qPrintable(parser.value(exitAfter)));
+            return 2;
+        }
+    }
+
+    // The program is closing when the settings are written: tell the
+    // operator what could not be saved.
+    SettingsErrorReporter = [](const QString& message) {
+        QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(), message);
+    };
+
+    TMainForm form;
+    form.CreatePaperDialog();
+
+    QElapsedTimer clock;
+    clock.start();
+    if (parser.isSet(trace)) {
+        form.StatusObserver = [&clock](int panel, const QString& text) {
+            std::printf("%7lld ms  panel %d  %s\n", static_cast<long long>(clock.elapsed()), panel,
+                        qPrintable(text));
+            std::fflush(stdout);
+        };
+        form.DispatchObserver = [&clock](const char* handler) {
+            std::printf("%7lld ms  handler %s\n", static_cast<long long>(clock.elapsed()), handler);
+            std::fflush(stdout);
+        };
+    }
+    if (parser.isSet(screenshots)) {
+        const QString folder = parser.value(screenshots);
+        bool taken = false;
+        form.StartupFinished = [&form, folder, &taken] {
+            if (taken)
+                return;
+            taken = true;
+            QTimer::singleShot(0, &form, [&form, folder] {
+                TScreenshotOptions options;
+                options.AllSkins = true;
+                const QStringList files = SaveScreenshots(&form, folder, options);
+                std::printf("%lld screenshots in %s\n", static_cast<long long>(files.size()), qPrintable(folder));
+                std::fflush(stdout);
+            });
+        };
+    }
+    if (exitAfterMs >= 0)
+        QTimer::singleShot(exitAfterMs, &form, [&form] { form.close(); });
+
+    CenterOnScreen(&form);
+    form.show();
+    return app.exec();
+}
