@@ -365,6 +365,29 @@ TEST_F(SimTest, CallLogHasOneLinePerCallInOrder)
     EXPECT_EQ(0, Sim().CallCount("I1_KeyPressed"));
 }
 
+TEST_F(SimTest, CallLogKeepsTheNewestLinesOfALongSession)
+{
+    I1().IsConnected();
+    for (int i = 0; i < 20005; ++i)
+        I1().KeyPressed();
+    const std::vector<std::string> lines = Sim().CallLines();
+    ASSERT_EQ(20000u, lines.size());
+    EXPECT_EQ("I1_KeyPressed", lines.front());   // the first calls dropped out
+    EXPECT_EQ(20005, Sim().CallCount("I1_KeyPressed"));
+    EXPECT_EQ(1, Sim().CallCount("I1_IsConnected"));
+}
+
+TEST_F(SimTest, NullArgumentsAreLoggedAndRefused)
+{
+    EXPECT_NE(0, I1().SetOption(nullptr, nullptr));
+    EXPECT_STREQ("", I1().GetOption(nullptr));
+    EXPECT_NE(0, I1().GetTriStimulus(nullptr, 0));
+    EXPECT_NE(0, I1().GetDensity(nullptr, 0));
+    EXPECT_EQ((std::vector<std::string>{"I1_SetOption (null)=(null)", "I1_GetOption (null)", "I1_GetTriStimulus",
+                                        "I1_GetDensity"}),
+              Sim().CallLines());
+}
+
 TEST_F(SimTest, ResetRestoresTheStateAfterLoading)
 {
     Sim().Unplug();
