@@ -26,7 +26,9 @@ cmsUInt32Number ReadFromFile(cmsIOHANDLER* io, void* buffer, cmsUInt32Number siz
     if (length == 0)
         return 0;
     QFile* file = StreamOf(io);
-    if (length > std::uint64_t(file->size() - file->pos()))
+    // The size taken at opening; asking the file again costs a system call.
+    const qint64 position = file->pos();
+    if (position > qint64(io->ReportedSize) || length > std::uint64_t(qint64(io->ReportedSize) - position))
         return 0;
     const qint64 got = file->read(static_cast<char*>(buffer), qint64(length));
     return got == qint64(length) ? count : 0;
