@@ -6,6 +6,8 @@
 // measurement pages keep their contrast.
 #include "Skins.h"
 
+#include "Fonts.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPalette>
@@ -203,6 +205,10 @@ void ApplySkin(int skinIndex)
         fusionSet = true;
     }
     const TSkin& s = skinIndex == 0 ? Plain : Skins[skinIndex - 1];
+    // Changing the application's style sheet makes Qt hand the application font
+    // to widgets that inherited theirs from the window; with the program's
+    // default face as the application font they keep the same text size.
+    QApplication::setFont(DefaultFont());
     QApplication::setPalette(PaletteOf(s));
     // The plain look keeps only the rules that give the custom-painted pieces
     // their colours, so that a skin chosen before leaves nothing behind.

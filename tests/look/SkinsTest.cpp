@@ -79,6 +79,9 @@ TEST_F(TSkinFixture, EverySkinAppliesCleanlyAndKeepsTheLayout)
         EXPECT_EQ(View.ComboBox1->geometry(), combo) << skin;
         EXPECT_EQ(View.PGC0->TabRect(7), tab) << skin;
         EXPECT_EQ(Form.size(), QSize(600, 560));
+        // Inherited fonts survive the change of style sheet.
+        EXPECT_EQ(View.Button1->font().pixelSize(), 11) << skin;
+        EXPECT_EQ(View.PGC0->font().pixelSize(), 11) << skin;
     }
     EXPECT_TRUE(Warnings.isEmpty()) << Warnings.join('\n').toStdString();
 }
