@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -59,7 +60,7 @@ void DrawColourWheel(QPainter& p, QPointF centre, double outer, double inner, co
         path.arcTo(innerBox, a0 - 30.0, 30.0);
         path.closeSubpath();
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor::fromHsvF(static_cast<float>(i / 12.0), 0.9f, 0.95f));
+        p.setBrush(QColor::fromHsvF(static_cast<float>(i / 12.0), 0.78f, 0.93f));
         p.drawPath(path);
     }
     // Thin gaps between the segments.
@@ -133,27 +134,48 @@ QPainterPath SpectralCurve(const QRectF& box, const std::vector<double>& values)
     return path;
 }
 
-// A hand-held spectrophotometer seen from above, nose pointing down-left.
+// A hand-held spectrophotometer seen from above: a slim body with its
+// measuring button, the aperture ring at the nose and the cable at the back.
 void DrawInstrument(QPainter& p, const QRectF& box)
 {
     p.save();
     const double w = box.width(), h = box.height();
+    const double left = box.left(), top = box.top();
+    // Cable leaving the back of the body.
+    QPainterPath cable;
+    cable.moveTo(left + w * 0.5, top + h * 0.08);
+    cable.cubicTo(QPointF(left + w * 0.5, top - h * 0.05), QPointF(left + w * 0.9, top + h * 0.02),
+                  QPointF(left + w * 1.0, top - h * 0.06));
+    p.setPen(QPen(QColor(0x3A, 0x44, 0x50), std::max(1.2, w / 16.0), Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(cable);
+    // Body: wide at the back, narrowing towards the nose.
     QPainterPath body;
-    body.addRoundedRect(QRectF(box.left() + w * 0.18, box.top() + h * 0.05, w * 0.64, h * 0.78), w * 0.28, w * 0.28);
-    QLinearGradient shade(box.topLeft(), box.bottomRight());
-    shade.setColorAt(0.0, QColor(0x5A, 0x68, 0x78));
+    body.moveTo(left + w * 0.5, top + h * 0.06);
+    body.cubicTo(QPointF(left + w * 0.98, top + h * 0.06), QPointF(left + w * 0.95, top + h * 0.55),
+                 QPointF(left + w * 0.78, top + h * 0.86));
+    body.cubicTo(QPointF(left + w * 0.7, top + h * 0.99), QPointF(left + w * 0.3, top + h * 0.99),
+                 QPointF(left + w * 0.22, top + h * 0.86));
+    body.cubicTo(QPointF(left + w * 0.05, top + h * 0.55), QPointF(left + w * 0.02, top + h * 0.06),
+                 QPointF(left + w * 0.5, top + h * 0.06));
+    QLinearGradient shade(QPointF(left, top), QPointF(left + w, top + h));
+    shade.setColorAt(0.0, QColor(0x66, 0x74, 0x84));
     shade.setColorAt(1.0, Palette::Graphite);
     p.setPen(QPen(QColor(0x1A, 0x20, 0x28), std::max(1.0, w / 40.0)));
     p.setBrush(shade);
     p.drawPath(body);
-    // Measuring button and the blue ring of the aperture.
+    // A highlight along the left flank.
+    p.setPen(QPen(QColor(255, 255, 255, 60), std::max(1.0, w / 25.0), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(left + w * 0.2, top + h * 0.25), QPointF(left + w * 0.24, top + h * 0.6));
+    // Measuring button.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xD8, 0xDE, 0xE5));
-    p.drawRoundedRect(QRectF(box.left() + w * 0.36, box.top() + h * 0.16, w * 0.28, h * 0.14), w * 0.05, w * 0.05);
+    p.drawRoundedRect(QRectF(left + w * 0.34, top + h * 0.2, w * 0.32, h * 0.16), w * 0.07, w * 0.07);
+    // Aperture at the nose.
     p.setBrush(Palette::Blue);
-    p.drawEllipse(QPointF(box.left() + w * 0.5, box.top() + h * 0.66), w * 0.11, w * 0.11);
+    p.drawEllipse(QPointF(left + w * 0.5, top + h * 0.8), w * 0.12, w * 0.12);
     p.setBrush(QColor(0xE8, 0xF6, 0xFF));
-    p.drawEllipse(QPointF(box.left() + w * 0.5, box.top() + h * 0.66), w * 0.05, w * 0.05);
+    p.drawEllipse(QPointF(left + w * 0.5, top + h * 0.8), w * 0.055, w * 0.055);
     p.restore();
 }
 
@@ -169,9 +191,19 @@ QPixmap BannerPixmap()
     fade.setColorAt(0.0, Qt::white);
     fade.setColorAt(1.0, QColor(0xF1, 0xF5, 0xF9));
     p.fillRect(pixmap.rect(), fade);
-    // Colour wheel and a short control strip on the left, before the title.
-    DrawColourWheel(p, QPointF(24, 22), 17, 7);
-    DrawControlStrip(p, QRectF(48, 15, 54, 14), 6);
+    // Left of the title: a small reflectance spectrum, one bar per 25 nm,
+    // coloured by wavelength.
+    const double curve[] = {0.30, 0.38, 0.52, 0.70, 0.82, 0.86, 0.78, 0.60, 0.46, 0.40, 0.48, 0.66, 0.84, 0.92, 0.95};
+    const int bars = static_cast<int>(std::size(curve));
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < bars; ++i) {
+        const double h = 28.0 * curve[i];
+        p.setBrush(SpectrumColour(i / double(bars - 1)));
+        p.drawRoundedRect(QRectF(10 + i * 6.0, 36 - h, 4.2, h), 1.2, 1.2);
+    }
+    p.setPen(QPen(QColor(0xC9, 0xD1, 0xDA), 1));
+    p.drawLine(QPointF(8, 37.5), QPointF(100, 37.5));
+    p.drawLine(QPointF(104.5, 8), QPointF(104.5, 37));
     // A hair line of the spectrum along the bottom edge.
     p.fillRect(QRectF(0, 42, 590, 3), SpectrumGradient(QPointF(0, 0), QPointF(590, 0)));
     return pixmap;
@@ -283,15 +315,21 @@ QPixmap AboutPicture()
     QPainter p(&pixmap);
     Smooth(p);
 
-    // Dark band at the top: the program's name and version stand on it in white.
-    QLinearGradient band(0, 0, 596, 0);
+    // Dark header at the top: the program's name and version stand on it in
+    // white. The picture sits 14 pixels right of the page's edge and 4 above
+    // it; the header keeps the same margin on the right.
+    const QRectF header(0, 0, 568, 52);
+    QLinearGradient band(header.topLeft(), header.topRight());
     band.setColorAt(0.0, Palette::GraphiteLight);
     band.setColorAt(1.0, Palette::Graphite);
-    p.fillRect(QRectF(0, 0, 596, 52), band);
-    p.fillRect(QRectF(0, 52, 596, 3), SpectrumGradient(QPointF(0, 0), QPointF(596, 0)));
-    DrawColourWheel(p, QPointF(40, 27), 15, 6, Palette::GraphiteLight);
-    DrawWordmark(p, QPointF(64, 35), 21, Qt::white);
-
+    QPainterPath headerPath;
+    headerPath.addRoundedRect(header.adjusted(0, -10, 0, 0), 8, 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(band);
+    p.drawPath(headerPath);
+    p.fillRect(QRectF(8, 50, 552, 2), SpectrumGradient(QPointF(8, 0), QPointF(560, 0)));
+    DrawColourWheel(p, QPointF(30, 28), 14, 5.5, Palette::GraphiteLight);
+    DrawWordmark(p, QPointF(52, 36), 20, Qt::white);
     // Left: a press sheet with four pages and the control strip along its edge.
     p.save();
     p.translate(40, 100);
@@ -330,7 +368,7 @@ QPixmap AboutPicture()
     DrawInstrument(p, QRectF(150, 270, 70, 110));
 
     // Right: a light card behind the scrolling text, with a reflectance curve.
-    const QRectF card(262, 146, 306, 190);
+    const QRectF card(262, 148, 306, 188);
     p.setPen(QPen(QColor(0xDD, 0xE2, 0xE8), 1));
     p.setBrush(QColor(0xFA, 0xFB, 0xFC));
     p.drawRoundedRect(card, 8, 8);
@@ -349,9 +387,8 @@ QPixmap AboutPicture()
     p.fillRect(QRectF(chart.left(), chart.bottom() + 4, chart.width(), 4),
                SpectrumGradient(chart.bottomLeft(), chart.bottomRight(), 0.98));
 
-    // Along the bottom: a long control strip and the spectrum line.
-    DrawControlStrip(p, QRectF(262, 356, 306, 14), 24);
-    p.fillRect(QRectF(0, 420, 596, 3), SpectrumGradient(QPointF(0, 0), QPointF(596, 0)));
+    // Along the bottom: the control strip the instrument reads.
+    DrawControlStrip(p, QRectF(262, 352, 306, 12), 24);
     return pixmap;
 }
 

@@ -89,11 +89,6 @@ QPushButton:focus { border-color: @accent@; }
 QToolButton { color: @text@; border: @bw@px solid transparent; border-radius: 4px; padding: 1px 3px; background: transparent; }
 QToolButton:hover { background-color: @hover@; border-color: @border@; }
 QToolButton:pressed { background-color: @pressed@; border-color: @accent@; }
-QComboBox {
-    color: @text@; background-color: @base@; border: @bw@px solid @border@; border-radius: 2px;
-    padding: 1px 2px 1px 4px; selection-background-color: @accent@; selection-color: @accentText@;
-}
-QComboBox:hover, QComboBox:focus { border-color: @accent@; }
 QComboBox { combobox-popup: 0; }
 QComboBox QAbstractItemView {
     color: @text@; background-color: @base@; border: 1px solid @border@;

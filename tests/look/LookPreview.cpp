@@ -1,6 +1,7 @@
 // A look at the main window's view without the main window behind it: builds
 // the view into a plain widget and saves a picture of every page.
 //   look_preview DIR [--all-skins] [--skin N] [--language ID]
+#include "Artwork.h"
 #include "MainWindowView.h"
 #include "PageControl.h"
 #include "Screenshots.h"
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 
 #include <QApplication>
+#include <QDir>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -23,6 +25,20 @@ int main(int argc, char** argv)
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: look_preview DIR [--all-skins] [--skin N] [--language ID]\n");
         return 2;
+    }
+    if (args.contains(QLatin1String("--artwork"))) {
+        // Every picture on its own, at four times its size for a close look.
+        QDir().mkpath(args[1]);
+        const std::pair<const char*, QPixmap> pictures[] = {
+            {"banner", BannerPixmap()},          {"logo", LogoPixmap()},
+            {"calibrate", ButtonPicture("calibrate")}, {"paper", ButtonPicture("paper")},
+            {"exit", ButtonPicture("exit")},     {"tile", TileBackground()},
+            {"dialog-banner", DialogBanner()},   {"calibration-icon", CalibrationIcon()},
+            {"paper-icon", PaperIcon()},
+        };
+        for (const auto& [name, pixmap] : pictures)
+            pixmap.scaled(pixmap.size() * 4).save(QDir(args[1]).filePath(QString::fromLatin1(name) + ".png"));
+        return 0;
     }
     TScreenshotOptions options;
     int skin = 1;
