@@ -27,10 +27,13 @@ bool ValidConditions(TIlluminant illuminant, TObserver observer) {
     return static_cast<unsigned>(illuminant) < IlluminantCount && static_cast<unsigned>(observer) < ObserverCount;
 }
 
-// The weighting products SPD x CMF are constants of the tables; they are
-// multiplied out once so that a spectrum costs only its multiply-adds.
+// The weighting products SPD x CMF and their sums over 380 .. 730 nm are
+// constants of the tables. They are worked out once, with the same products
+// and the same order of summation as a direct computation, so the results are
+// identical to the last bit and a spectrum costs only its multiply-adds.
 struct TWeights {
     double W[3][SpectrumSize];
+    double Sum[3];  // sum of W over the 36 wavelengths, term by term from 380 nm
 };
 
 const TWeights& Weights(TIlluminant illuminant, TObserver observer) {
@@ -38,10 +41,15 @@ const TWeights& Weights(TIlluminant illuminant, TObserver observer) {
         std::array<std::array<TWeights, ObserverCount>, IlluminantCount> t{};
         for (int il = 0; il < IlluminantCount; ++il)
             for (int ob = 0; ob < ObserverCount; ++ob)
-                for (int c = 0; c < 3; ++c)
-                    for (int i = 0; i < SpectrumSize; ++i)
-                        t[il][ob].W[c][i] = WeightingFactor(static_cast<TCmfComponent>(c), static_cast<TIlluminant>(il),
-                                                            static_cast<TObserver>(ob), i);
+                for (int c = 0; c < 3; ++c) {
+                    double sum = 0.0;
+                    for (int i = 0; i < SpectrumSize; ++i) {
+                        t[il][ob].W[c][i] = WeightingFactor(static_cast<TCmfComponent>(c),
+                                                            static_cast<TIlluminant>(il), static_cast<TObserver>(ob), i);
+                        sum += t[il][ob].W[c][i];
+                    }
+                    t[il][ob].Sum[c] = sum;
+                }
         return t;
     }();
     return table[static_cast<int>(illuminant)][static_cast<int>(observer)];
@@ -122,8 +130,7 @@ void CalcXYZ(TData& record, TIlluminant illuminant, TObserver observer) {
         return;
     }
     const TWeights& w = Weights(illuminant, observer);
-    double s = 0.0;
-    for (int i = 0; i < SpectrumSize; ++i) s += w.W[1][i];
+    const double s = w.Sum[1];
     if (s == 0.0) {
         ZeroTristimulus(record);
         return;
@@ -155,12 +162,7 @@ void CalcWhitePoint(TData& record, TIlluminant illuminant, TObserver observer) {
         return;
     }
     const TWeights& w = Weights(illuminant, observer);
-    double sx = 0.0, sy = 0.0, sz = 0.0;
-    for (int i = 0; i < SpectrumSize; ++i) {
-        sx += w.W[0][i];
-        sy += w.W[1][i];
-        sz += w.W[2][i];
-    }
+    const double sx = w.Sum[0], sy = w.Sum[1], sz = w.Sum[2];
     if (sy == 0.0) {
         record.WhiteX = record.WhiteY = record.WhiteZ = 0.0;
         return;
@@ -180,8 +182,9 @@ void XYZToLab(TData& record) {
     const double xr = record.X / record.WhiteX;
     const double yr = record.Y / record.WhiteY;
     const double zr = record.Z / record.WhiteZ;
-    const double l = yr > LabThreshold ? 116.0 * CubeRootReal(yr) - 16.0 : LabKappa * yr;
+    // f(Y/Yn) serves L* too: above the threshold both use the same cube root.
     const double fy = LabF(yr);
+    const double l = yr > LabThreshold ? 116.0 * fy - 16.0 : LabKappa * yr;
     const double a = 500.0 * (LabF(xr) - fy);
     const double b = 200.0 * (fy - LabF(zr));
     StoreCoordinates(record, l, a, b);

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <regex>
+#include <string_view>
 #include <type_traits>
 
 #include "SpectralInput.h"
@@ -15,7 +16,7 @@ namespace spec2cie {
 namespace {
 
 struct TToken {
-    std::string Text;  // as written, quotes included
+    std::string_view Text;  // as written, quotes included (a view into the file's text)
     int Line = 0;
 };
 
@@ -58,12 +59,12 @@ std::vector<TRawTable> ScanTables(const std::string& text) {
             const char quote = c;
             std::size_t j = i + 1;
             while (j < n && text[j] != quote && text[j] != '\n') ++j;
-            token.Text = text.substr(i, (j < n && text[j] == quote) ? j + 1 - i : j - i);
+            token.Text = std::string_view(text).substr(i, (j < n && text[j] == quote) ? j + 1 - i : j - i);
             i = (j < n && text[j] == quote) ? j + 1 : j;
         } else {
             std::size_t j = i;
             while (j < n && text[j] != ' ' && text[j] != '\t' && text[j] != '\r' && text[j] != '\n') ++j;
-            token.Text = text.substr(i, j - i);
+            token.Text = std::string_view(text).substr(i, j - i);
             i = j;
         }
         if (!quoted && token.Text == "BEGIN_DATA_FORMAT") {
@@ -77,13 +78,14 @@ std::vector<TRawTable> ScanTables(const std::string& text) {
             current.Data.clear();
             state = InData;
         } else if (!quoted && token.Text == "END_DATA") {
-            tables.push_back(current);
+            tables.push_back(std::move(current));
+            current = TRawTable{};
             state = Outside;
         } else if (state == InData) {
             current.Data.push_back(std::move(token));
         }
     }
-    if (state == InData) tables.push_back(current);  // a file cut short after its data
+    if (state == InData) tables.push_back(std::move(current));  // a file cut short after its data
     return tables;
 }
 
@@ -271,7 +273,7 @@ bool ReadCgatsText(const std::string& path, const std::string& text, TScale scal
     };
 
     std::vector<TRawSample> samples;
-    samples.reserve(rows);
+    samples.reserve(static_cast<std::size_t>(rows));
     for (int r = 0; r < rows; ++r) {
         TRawSample sample;
         const TToken* first = tokenAt(r, 0);
@@ -285,7 +287,7 @@ bool ReadCgatsText(const std::string& path, const std::string& text, TScale scal
                 const TToken* token = tokenAt(r, columns[i]);
                 error.Line = token ? token->Line : sample.Line;
                 error.Field = names[columns[i]];
-                const std::string shown = token ? token->Text : (value ? value : "");
+                const std::string shown = token ? std::string(token->Text) : std::string(value ? value : "");
                 error.Message = "sample " + sample.Id + ": \"" + shown + "\" is not a number";
                 return false;
             }

@@ -2,6 +2,7 @@
 #include "Report.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -126,22 +127,42 @@ std::string CsvHeader(const TConditions& c) {
     const TColumns cols = ColumnsOf(c.Space);
     const std::string space = NameOf(c.Space);
     std::string h = "sample,id,reference,X,Y,Z,x,y";
-    for (int i = 0; i < 5; ++i)
-        h += "," + CsvCell(space + "." + (cols.Coord[i].empty() ? "c" + std::to_string(i + 1) : cols.Coord[i]));
-    for (int i = 0; i < 6; ++i)
-        h += "," + CsvCell(cols.Delta[i].empty() ? "d" + std::to_string(i + 1) : cols.Delta[i]);
-    return h + ",MI\n";
+    for (int i = 0; i < 5; ++i) {
+        h += ',';
+        h += CsvCell(space + '.' + (cols.Coord[i].empty() ? 'c' + std::to_string(i + 1) : cols.Coord[i]));
+    }
+    for (int i = 0; i < 6; ++i) {
+        h += ',';
+        h += CsvCell(cols.Delta[i].empty() ? 'd' + std::to_string(i + 1) : cols.Delta[i]);
+    }
+    h += ",MI\n";
+    return h;
 }
 
 std::string FormatCsv(const TConditions& c, const std::vector<TSampleResult>& results) {
     const TColumns cols = ColumnsOf(c.Space);
     std::string out = CsvHeader(c);
+    out.reserve(out.size() + results.size() * 320);
     for (const auto& r : results) {
-        out += std::to_string(r.Number) + "," + CsvCell(r.Id) + "," + (r.IsReference ? "1" : "0");
-        for (double v : {r.X, r.Y, r.Z, r.SmallX, r.SmallY}) out += "," + NumberText(v);
-        for (int i = 0; i < 5; ++i) out += "," + (cols.Coord[i].empty() ? std::string() : NumberText(r.Coord[i]));
-        for (int i = 0; i < 6; ++i) out += "," + (cols.Delta[i].empty() ? std::string() : NumberText(r.Delta[i]));
-        out += "," + NumberText(r.Metamerism) + "\n";
+        out += std::to_string(r.Number);
+        out += ',';
+        out += CsvCell(r.Id);
+        out += r.IsReference ? ",1" : ",0";
+        for (double v : {r.X, r.Y, r.Z, r.SmallX, r.SmallY}) {
+            out += ',';
+            out += NumberText(v);
+        }
+        for (int i = 0; i < 5; ++i) {
+            out += ',';
+            if (!cols.Coord[i].empty()) out += NumberText(r.Coord[i]);
+        }
+        for (int i = 0; i < 6; ++i) {
+            out += ',';
+            if (!cols.Delta[i].empty()) out += NumberText(r.Delta[i]);
+        }
+        out += ',';
+        out += NumberText(r.Metamerism);
+        out += '\n';
     }
     return out;
 }
@@ -154,6 +175,7 @@ std::string JsonNumber(double v) {
 std::string FormatJson(const TConditions& c, const std::vector<TSampleResult>& results) {
     const TColumns cols = ColumnsOf(c.Space);
     std::string out;
+    out.reserve(results.size() * 560);
     for (const auto& r : results) {
         out += "{\"sample\":" + std::to_string(r.Number) + ",\"id\":" + JsonString(r.Id) +
                ",\"reference\":" + (r.IsReference ? "true" : "false");
@@ -164,14 +186,18 @@ std::string FormatJson(const TConditions& c, const std::vector<TSampleResult>& r
         out += ",\"coordinates\":{";
         for (int i = 0; i < 5; ++i) {
             if (i) out += ",";
-            const std::string key = cols.Coord[i].empty() ? "c" + std::to_string(i + 1) : cols.Coord[i];
-            out += JsonString(key) + ":" + (cols.Coord[i].empty() ? "null" : JsonNumber(r.Coord[i]));
+            const std::string key = cols.Coord[i].empty() ? 'c' + std::to_string(i + 1) : cols.Coord[i];
+            out += JsonString(key);
+            out += ':';
+            out += cols.Coord[i].empty() ? std::string("null") : JsonNumber(r.Coord[i]);
         }
         out += "},\"differences\":{";
         for (int i = 0; i < 6; ++i) {
             if (i) out += ",";
-            const std::string key = cols.Delta[i].empty() ? "d" + std::to_string(i + 1) : cols.Delta[i];
-            out += JsonString(key) + ":" + (cols.Delta[i].empty() ? "null" : JsonNumber(r.Delta[i]));
+            const std::string key = cols.Delta[i].empty() ? 'd' + std::to_string(i + 1) : cols.Delta[i];
+            out += JsonString(key);
+            out += ':';
+            out += cols.Delta[i].empty() ? std::string("null") : JsonNumber(r.Delta[i]);
         }
         out += "},\"metamerism_illuminant\":" + JsonString(NameOf(c.MetamerismIlluminant)) +
                ",\"metamerism_index\":" + JsonNumber(r.Metamerism) + "}\n";
@@ -198,9 +224,10 @@ std::size_t Utf8SequenceLength(const std::string& s, std::size_t i) {
 
 std::string NumberText(double value) {
     if (!std::isfinite(value)) return "";
+    // Same text as printf's %.12g, several times faster on large batches.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.12g", value);
-    return buffer;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 12);
+    return std::string(buffer, result.ptr);
 }
 
 std::string CsvCell(const std::string& text) {

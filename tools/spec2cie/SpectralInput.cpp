@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace spec2cie {
 
@@ -43,10 +42,18 @@ std::string FormatValue(double v) {
 
 std::string TInputError::Text() const {
     std::string text = File;
-    if (Line > 0) text += ":" + std::to_string(Line);
+    if (Line > 0) {
+        text += ':';
+        text += std::to_string(Line);
+    }
     text += ": ";
-    if (!Field.empty()) text += "field " + Field + ": ";
-    return text + Message;
+    if (!Field.empty()) {
+        text += "field ";
+        text += Field;
+        text += ": ";
+    }
+    text += Message;
+    return text;
 }
 
 std::optional<int> SpectralFieldWavelength(std::string_view name) {
@@ -96,13 +103,19 @@ bool ReadWholeFile(const std::string& path, std::string& text, TInputError& erro
         error.Message = "cannot open the file";
         return false;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
+    // One read straight into the text: large batches are tens of megabytes.
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size < 0 || !in) {
         error.Message = "cannot read the file";
         return false;
     }
-    text = buffer.str();
+    text.resize(static_cast<std::size_t>(size));
+    if (size > 0 && !in.read(text.data(), size)) {
+        error.Message = "cannot read the file";
+        return false;
+    }
     // A UTF-8 byte-order mark (Windows editors write one) is not part of the text.
     if (StartsWith(text, "\xEF\xBB\xBF")) text.erase(0, 3);
     // The parser must never see an empty text (Little CMS asserts on it).
