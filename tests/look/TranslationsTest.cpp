@@ -1,6 +1,7 @@
 // Languages: the known ones, switching, the embedded translations, and the
 // translation files being complete.
 #include "MainWindowView.h"
+#include "PageControl.h"
 #include "Translations.h"
 
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStackedWidget>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -85,6 +87,29 @@ TEST_F(TEnglishAfter, OpenViewFollowsALanguageSwitch)
     ASSERT_TRUE(SwitchLanguage(EnglishLanguageId));
     RetranslateMainWindowView(view);
     EXPECT_EQ(view.Button1->text(), "Language");
+}
+
+// Longer captions must not push the densitometry tabs into a third row, which
+// would take room from the pages.
+TEST_F(TEnglishAfter, DensitometryTabsKeepTwoRowsInEveryLanguage)
+{
+    QWidget form;
+    TMainWindowView view;
+    BuildMainWindowView(&form, view);
+    view.CaptionPanel->show();
+    view.Notebook->setCurrentIndex(NotebookColorMeasurement);
+    form.show();
+    for (const TLanguage& language : AvailableLanguages()) {
+        ASSERT_TRUE(SwitchLanguage(language.Id));
+        RetranslateMainWindowView(view);
+        const std::pair<TPageControl*, int> controls[] = {{view.PGC0, 2}, {view.PGC2, 1}, {view.PGC4, 1}};
+        for (int tab = 0; tab < 3; ++tab) {
+            view.PGC1->SetCurrentIndex(tab); // a page control gets its width when its tab shows
+            QCoreApplication::processEvents();
+            EXPECT_EQ(controls[tab].first->RowCount(), controls[tab].second)
+                << language.Name.toStdString() << " " << controls[tab].first->objectName().toStdString();
+        }
+    }
 }
 
 TEST(Translations, InkNamesAreTranslated)
