@@ -554,6 +554,42 @@ baut Werkzeuge für Drucker, die ihre Farbe messen und nicht raten wollen.
 
 Danke, dass Sie mit Kelvora arbeiten.</translation>
         </message>
+        <message>
+            <source>Searching instrument...</source>
+            <translation>Messgerät wird gesucht...</translation>
+        </message>
+        <message>
+            <source>I1 not connected</source>
+            <translation>I1 nicht verbunden</translation>
+        </message>
+        <message>
+            <source>Instrument not found</source>
+            <translation>Messgerät nicht gefunden</translation>
+        </message>
+        <message>
+            <source>EyeOne sn. </source>
+            <translation>EyeOne SN </translation>
+        </message>
+        <message>
+            <source>Instrument found</source>
+            <translation>Messgerät gefunden</translation>
+        </message>
+        <message>
+            <source>Calibration...</source>
+            <translation>Kalibrierung...</translation>
+        </message>
+        <message>
+            <source>Calibrated</source>
+            <translation>Kalibriert</translation>
+        </message>
+        <message>
+            <source>Ready...</source>
+            <translation>Bereit...</translation>
+        </message>
+        <message>
+            <source>Measure...</source>
+            <translation>Messung...</translation>
+        </message>
     </context>
     <context>
         <name>TMeasurePDlg</name>

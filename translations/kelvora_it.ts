@@ -554,6 +554,42 @@ crea strumenti per gli stampatori che vogliono il colore misurato, non indovinat
 
 Grazie di lavorare con Kelvora.</translation>
         </message>
+        <message>
+            <source>Searching instrument...</source>
+            <translation>Ricerca dello strumento...</translation>
+        </message>
+        <message>
+            <source>I1 not connected</source>
+            <translation>I1 non collegato</translation>
+        </message>
+        <message>
+            <source>Instrument not found</source>
+            <translation>Strumento non trovato</translation>
+        </message>
+        <message>
+            <source>EyeOne sn. </source>
+            <translation>EyeOne n/s </translation>
+        </message>
+        <message>
+            <source>Instrument found</source>
+            <translation>Strumento trovato</translation>
+        </message>
+        <message>
+            <source>Calibration...</source>
+            <translation>Calibrazione...</translation>
+        </message>
+        <message>
+            <source>Calibrated</source>
+            <translation>Calibrato</translation>
+        </message>
+        <message>
+            <source>Ready...</source>
+            <translation>Pronto...</translation>
+        </message>
+        <message>
+            <source>Measure...</source>
+            <translation>Misura...</translation>
+        </message>
     </context>
     <context>
         <name>TMeasurePDlg</name>
