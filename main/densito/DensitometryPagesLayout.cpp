@@ -1,5 +1,5 @@
 // Building the densitometry pages: every widget at its place with its name.
-// Sizes in pixels; a page is about 590 x 400.
+// Sizes in pixels; the window gives each page about 588 x 356.
 #include "DensitometryPages.h"
 
 #include "DensitometryPagesViews.h"
@@ -39,7 +39,7 @@ constexpr int StepCaptionLeft = StepLeft + 64;
 constexpr int StepPanelLeft = StepLeft + 160;
 constexpr int StepPanelWidth = 220;
 constexpr int StepTop = 44;
-constexpr int StepPitch = 72;
+constexpr int StepPitch = 70;
 constexpr int Swatch = 50;
 constexpr int FrameMargin = 4;            // the step frame lies 4 pixels outside the swatch
 constexpr int FrameSize = Swatch + 2 * FrameMargin;  // 58
@@ -95,7 +95,7 @@ void TDensitometryPages::BuildDensityPage(QWidget* page)
 
     // Five rows, the newest on top, marked by two static frames.
     constexpr int left = 200, nameLeft = left + 58, panelLeft = left + 112, panelWidth = 220;
-    constexpr int top = 44, pitch = 70;
+    constexpr int top = 36, pitch = 63;
     const char* swatchNames[] = {"SH01", "SH02", "SH03", "SH04", "sh05"};
     for (int i = 0; i < 5; ++i) {
         const int y = top + pitch * i;
@@ -154,7 +154,7 @@ void TDensitometryPages::BuildDensityDiffPage(QWidget* page)
     V->FixedLabels.push_back(
         {MakeTitle(page, QStringLiteral("DensityDiffTitleL")), [] { return Tr("Densities differences"); }});
 
-    constexpr int areaTop = 34, areaHeight = 300, areaLeft = 10, half = 285;
+    constexpr int areaTop = 34, areaHeight = 262, areaLeft = 10, half = 284;
     V->SampleArea = new TSwatch(page, QStringLiteral("ShdfS"), QRect(areaLeft, areaTop, half, areaHeight));
     V->MeasureArea = new TSwatch(page, QStringLiteral("ShdfM"), QRect(areaLeft + half, areaTop, half, areaHeight));
 
@@ -175,7 +175,7 @@ void TDensitometryPages::BuildDensityDiffPage(QWidget* page)
         V->FixedLabels.push_back({title, [caption] { return Tr(caption); }});
         const char* letters[] = {"C", "M", "Y", "B"};
         for (int c = 0; c < DensityChannelCount; ++c) {
-            const int y = 30 + 29 * c;
+            const int y = 29 + 27 * c;
             auto* swatch = new TSwatch(panel, QString(), QRect(10, y + 6, 14, 14));
             swatch->SetColor(FixedInkColors[c]);
             QLabel* label = MakeCaption(panel, QString(), QRect(30, y, 44, 26), VerdanaFont(13, true), CaptionBlack);
@@ -190,19 +190,19 @@ void TDensitometryPages::BuildDensityDiffPage(QWidget* page)
             SetLookRole(values[c], "navy");
         }
     };
-    makePanel("SamplePanel", QRect(28, 50, 180, 150), QT_TRANSLATE_NOOP("TDensitometryPages", "Sample"), "Sl",
+    makePanel("SamplePanel", QRect(26, 46, 180, 140), QT_TRANSLATE_NOOP("TDensitometryPages", "Sample"), "Sl",
               V->SampleValue, false);
-    makePanel("MeasurePanel", QRect(382, 50, 180, 150), QT_TRANSLATE_NOOP("TDensitometryPages", "Measure"), "Ml",
+    makePanel("MeasurePanel", QRect(382, 46, 180, 140), QT_TRANSLATE_NOOP("TDensitometryPages", "Measure"), "Ml",
               V->MeasureValue, false);
-    makePanel("DifferencesPanel", QRect(205, 172, 180, 150), QT_TRANSLATE_NOOP("TDensitometryPages", "Differences"),
+    makePanel("DifferencesPanel", QRect(204, 146, 180, 140), QT_TRANSLATE_NOOP("TDensitometryPages", "Differences"),
               "Dl", V->DiffValue, true);
 
     V->RefButton = new QPushButton(page);
     V->RefButton->setObjectName(QStringLiteral("MeasDRefBtn"));
-    V->RefButton->setGeometry(areaLeft, areaTop + areaHeight + 10, 190, 32);
+    V->RefButton->setGeometry(areaLeft, areaTop + areaHeight + 9, 190, 30);
     V->ColorButton = new QPushButton(page);
     V->ColorButton->setObjectName(QStringLiteral("MeasDColorBtn"));
-    V->ColorButton->setGeometry(areaLeft + 2 * half - 190, areaTop + areaHeight + 10, 190, 32);
+    V->ColorButton->setGeometry(areaLeft + 2 * half - 190, areaTop + areaHeight + 9, 190, 30);
     V->DiffButtons = new QButtonGroup(page);
     V->DiffButtons->setExclusive(true);
     for (QPushButton* button : {V->RefButton, V->ColorButton}) {

@@ -41,7 +41,7 @@ void TDensityPageModel::Measure(const TDensityMeasurement& reading, int filterCh
     const TDensityChannel channel = ShownChannel(reading, filterChoice);
     DensityHistory[0].Density = reading[channel];
     DensityHistory[0].Color = InkRampColor(channel, 0);
-    DensityHistory[0].Name = ChannelShortName(channel);
+    DensityHistory[0].Name = ChannelShortName(channel).left(8);  // a name holds at most 8 characters
     MarkerChannel = reading.Channel;
 
     for (int i = 0; i < Rows; ++i) {

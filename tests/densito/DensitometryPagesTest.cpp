@@ -45,12 +45,12 @@ protected:
         Sim->Reset();
         Sim->SetDensityNoise(0.0);
         Root = std::make_unique<QWidget>();
-        Root->resize(590, 400);
+        Root->resize(588, 356);
         std::array<QWidget*, 11> pages{};
         for (int i = 0; i < 11; ++i) {
             pages[i] = new QWidget(Root.get());
             pages[i]->setObjectName(QStringLiteral("Page%1").arg(i));
-            pages[i]->setGeometry(0, 0, 590, 400);
+            pages[i]->setGeometry(0, 0, 588, 356);
         }
         Pages = pages;
         Group = std::make_unique<TDensitometryPages>(Host, Pages);
@@ -799,7 +799,7 @@ TEST_F(DensitometryPagesTest, PagesPaintAfterASeries)
     for (int i = 0; i < 11; ++i) {
         if (i == 4 || i == 5)
             continue;
-        Pages[i]->resize(590, 400);
+        Pages[i]->resize(588, 356);
         Pages[i]->setAutoFillBackground(true);
         QPalette palette = Pages[i]->palette();
         palette.setColor(QPalette::Window, QColor(0xEE, 0xEE, 0xEE));
