@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "PageControl.h"
 #include "ScrollText.h"
+#include "Skins.h"
 #include "StatusPanels.h"
 #include "TiledPage.h"
 
@@ -718,6 +719,13 @@ void RetranslateMainWindowView(TMainWindowView& v)
         const QSignalBlocker block(combo);
         for (int i = 0; i < static_cast<int>(list.Items.size()) && i < combo->count(); ++i)
             combo->setItemText(i, Tr(list.Items[i]));
+    }
+
+    // The skins' names, shown when the pointer rests on "skin 1" .. "skin 5".
+    if (v.ComboBox1) {
+        const QStringList names = SkinNames();
+        for (int i = 1; i < v.ComboBox1->count() && i <= names.size(); ++i)
+            v.ComboBox1->setItemData(i, names[i - 1], Qt::ToolTipRole);
     }
 
     if (v.PGC1) {

@@ -286,6 +286,8 @@ TEST_F(TViewFixture, ListItemsAndRanges)
     EXPECT_EQ(items(View.ObsCB), observers);
     EXPECT_EQ(View.ObsCB->itemText(0).at(1).unicode(), 0x00B0);
     EXPECT_EQ(View.SpColCB->maxVisibleItems(), 10);
+    EXPECT_EQ(View.ComboBox1->itemData(1, Qt::ToolTipRole).toString(), "Graphite");
+    EXPECT_FALSE(View.ComboBox1->itemData(0, Qt::ToolTipRole).isValid());
     for (QComboBox* c : {View.ComboBox1, View.CBR, View.CBS, View.SpColCB, View.IllCB, View.ObsCB})
         EXPECT_FALSE(c->isEditable());
 
