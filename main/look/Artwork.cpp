@@ -404,6 +404,23 @@ QPixmap InfoPicture()
     glow.setColorAt(1.0, QColor(0xEE, 0xF2, 0xF6));
     p.fillRect(pixmap.rect(), glow);
 
+    // Faint reflectance curves of the four process inks across the lower part.
+    const QRectF curves(20, 300, 556, 100);
+    const std::vector<double> inkCurves[4] = {
+        {0.55, 0.68, 0.80, 0.78, 0.62, 0.40, 0.18, 0.07, 0.05, 0.05, 0.06, 0.08},
+        {0.62, 0.58, 0.45, 0.22, 0.08, 0.05, 0.06, 0.10, 0.45, 0.78, 0.85, 0.86},
+        {0.08, 0.07, 0.08, 0.15, 0.55, 0.80, 0.86, 0.88, 0.89, 0.89, 0.90, 0.90},
+        {0.04, 0.04, 0.04, 0.04, 0.04, 0.04, 0.04, 0.04, 0.04, 0.04, 0.04, 0.05},
+    };
+    const QColor inkColours[4] = {Palette::Cyan, Palette::Magenta, Palette::Yellow, Palette::Black};
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 4; ++i) {
+        QColor c = inkColours[i];
+        c.setAlpha(i == 2 ? 90 : 45);
+        p.setPen(QPen(c, 2.0));
+        p.drawPath(SpectralCurve(curves, inkCurves[i]));
+    }
+
     // The big colour wheel on the right, with rings of tints inside.
     const QPointF centre(430, 200);
     DrawColourWheel(p, centre, 128, 86);
