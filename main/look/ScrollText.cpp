@@ -57,6 +57,12 @@ void TScrollText::Advance(int steps)
     emit Stepped(Step_);
 }
 
+void TScrollText::SetStep(int step)
+{
+    Step_ = ((step % StepsPerPass) + StepsPerPass) % StepsPerPass;
+    update();
+}
+
 int TScrollText::TextHeight() const
 {
     const QFontMetrics metrics(font());

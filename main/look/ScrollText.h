@@ -31,6 +31,7 @@ public:
     int Steps() const { return StepsPerPass; }
     int Step() const { return Step_; }   // 0 .. Steps()-1
     void Advance(int steps = 1);         // what the timer does, for callers that drive it
+    void SetStep(int step);              // taken modulo Steps()
 
     void SetInterval(int milliseconds) { Timer.setInterval(milliseconds); }
     int Interval() const { return Timer.interval(); }

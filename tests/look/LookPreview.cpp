@@ -65,7 +65,6 @@ int main(int argc, char** argv)
     view.StatusBar->SetText(2, QStringLiteral("CIELAB D50 2°"));
     view.StatusBar->SetText(3, QStringLiteral("Kelvora - 1.0.0 "));
     view.MemoI1->setPlainText(QStringLiteral("VERSION ....................: 1.0.0\nSERIAL NUMBER ..............: 123456"));
-    view.ScrollText->Advance(420);
     const QStringList files = SaveScreenshots(&form, args[1], options);
     for (const QString& f : files)
         std::printf("%s\n", qPrintable(f));

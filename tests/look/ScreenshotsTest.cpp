@@ -1,7 +1,9 @@
 // SaveScreenshots: one picture per page, the window put back as it was.
 #include "MainWindowView.h"
 #include "PageControl.h"
+#include "ImageProbe.h"
 #include "Screenshots.h"
+#include "ScrollText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +20,7 @@ TEST(Screenshots, OnePicturePerPageAndTheWindowPutBack)
     BuildMainWindowView(&form, view);
     view.PGC1->SetTabVisible(1, false); // as at creation
     view.PGC0->SetCurrentIndex(3);
+    view.ScrollText->SetStep(0);
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QStringList files = SaveScreenshots(&form, dir.path() + "/shots");
@@ -39,6 +42,17 @@ TEST(Screenshots, OnePicturePerPageAndTheWindowPutBack)
     EXPECT_EQ(view.PGC0->CurrentIndex(), 3);
     EXPECT_EQ(view.PGC1->CurrentIndex(), 0);
     EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(view.ScrollText->Step(), 0);
+    // The About picture shows the scrolling text's first lines.
+    const QString about = files.last();
+    ASSERT_TRUE(about.contains("TabSheet3"));
+    const QImage image(about);
+    const QPoint origin = view.ScrollText->mapTo(&form, QPoint(0, 0));
+    bool ink = false;
+    for (int y = 0; y < view.ScrollText->height() && !ink; ++y)
+        for (int x = 0; x < view.ScrollText->width() && !ink; ++x)
+            ink = Near(image.pixelColor(origin + QPoint(x, y)), QColor(0x37, 0x37, 0x37), 12);
+    EXPECT_TRUE(ink);
 }
 
 TEST(Screenshots, EverySkinWhenAsked)

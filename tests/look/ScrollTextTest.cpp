@@ -29,6 +29,15 @@ TEST(ScrollText, StepsThroughOnePassAndWraps)
     EXPECT_EQ(text.Step(), 0);
 }
 
+TEST(ScrollText, SetStepWrapsIntoOnePass)
+{
+    TScrollText text;
+    for (const auto& [set, expected] : {std::pair{0, 0}, {1499, 1499}, {1500, 0}, {1600, 100}, {-1, 1499}, {-3001, 1499}}) {
+        text.SetStep(set);
+        EXPECT_EQ(text.Step(), expected) << set;
+    }
+}
+
 TEST(ScrollText, RunsOnlyBetweenStartAndStop)
 {
     TScrollText text;
