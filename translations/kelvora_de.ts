@@ -86,6 +86,62 @@
             <source>%1 on %2 = %3</source>
             <translation>%1 auf %2 = %3</translation>
         </message>
+        <message>
+            <source>Density</source>
+            <translation>Dichte</translation>
+        </message>
+        <message>
+            <source>Filter</source>
+            <translation>Filter</translation>
+        </message>
+        <message>
+            <source>All densities</source>
+            <translation>Alle Dichten</translation>
+        </message>
+        <message>
+            <source>Densities differences</source>
+            <translation>Dichtedifferenzen</translation>
+        </message>
+        <message>
+            <source>d</source>
+            <translation>d</translation>
+        </message>
+        <message>
+            <source>Sample measurement</source>
+            <translation>Referenzmessung</translation>
+        </message>
+        <message>
+            <source>Color measurement</source>
+            <translation>Farbmessung</translation>
+        </message>
+        <message>
+            <source>Dot gain</source>
+            <translation>Tonwertzunahme</translation>
+        </message>
+        <message>
+            <source>Dot area</source>
+            <translation>Flächendeckung</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Kontrast</translation>
+        </message>
+        <message>
+            <source>Trapping</source>
+            <translation>Farbannahme</translation>
+        </message>
+        <message>
+            <source>Substrate</source>
+            <translation>Bedruckstoff</translation>
+        </message>
+        <message>
+            <source>Hue error</source>
+            <translation>Farbtonfehler</translation>
+        </message>
+        <message>
+            <source>Grayness</source>
+            <translation>Grauanteil</translation>
+        </message>
     </context>
     <context>
         <name>TICCPage</name>
@@ -625,8 +681,8 @@ Danke, dass Sie mit Kelvora arbeiten.</translation>
             <translation>Tageslicht</translation>
         </message>
         <message>
-            <source>Contrast</source>
-            <translation>Kontrast</translation>
+            <source>Proof</source>
+            <translation>Andruck</translation>
         </message>
     </context>
 </TS>

@@ -86,6 +86,62 @@
             <source>%1 on %2 = %3</source>
             <translation>%1 su %2 = %3</translation>
         </message>
+        <message>
+            <source>Density</source>
+            <translation>Densità</translation>
+        </message>
+        <message>
+            <source>Filter</source>
+            <translation>Filtro</translation>
+        </message>
+        <message>
+            <source>All densities</source>
+            <translation>Tutte le densità</translation>
+        </message>
+        <message>
+            <source>Densities differences</source>
+            <translation>Differenze di densità</translation>
+        </message>
+        <message>
+            <source>d</source>
+            <translation>d</translation>
+        </message>
+        <message>
+            <source>Sample measurement</source>
+            <translation>Misura campione</translation>
+        </message>
+        <message>
+            <source>Color measurement</source>
+            <translation>Misura colore</translation>
+        </message>
+        <message>
+            <source>Dot gain</source>
+            <translation>Ingrossamento punto</translation>
+        </message>
+        <message>
+            <source>Dot area</source>
+            <translation>Area del punto</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Contrasto</translation>
+        </message>
+        <message>
+            <source>Trapping</source>
+            <translation>Trapping</translation>
+        </message>
+        <message>
+            <source>Substrate</source>
+            <translation>Supporto</translation>
+        </message>
+        <message>
+            <source>Hue error</source>
+            <translation>Errore di tinta</translation>
+        </message>
+        <message>
+            <source>Grayness</source>
+            <translation>Grigiore</translation>
+        </message>
     </context>
     <context>
         <name>TICCPage</name>
@@ -625,8 +681,8 @@ Grazie di lavorare con Kelvora.</translation>
             <translation>Luce diurna</translation>
         </message>
         <message>
-            <source>Contrast</source>
-            <translation>Contrasto</translation>
+            <source>Proof</source>
+            <translation>Prova di stampa</translation>
         </message>
     </context>
 </TS>

@@ -57,7 +57,7 @@ const std::array<TSkin, 5> Skins{{
     {QT_TRANSLATE_NOOP("TSkins", "Daylight"), "#f7f7f5", "#202020", "#ffffff", "#ffffff", "#ffffff", "#f1f1ee",
      "#fff1d9", "#ffe2b0", "#c8c8c4", "#d97f00", "#ffffff", "#ffffff", "#b8b8b2", "#fdfdfc", "#303030", "#fcfcfb",
      "#eeeeea", 1},
-    {QT_TRANSLATE_NOOP("TSkins", "Contrast"), "#ffffff", "#000000", "#ffffff", "#ffffff", "#ffffff", "#ffffff",
+    {QT_TRANSLATE_NOOP("TSkins", "Proof"), "#ffffff", "#000000", "#ffffff", "#ffffff", "#ffffff", "#ffffff",
      "#ffff66", "#ffd400", "#000000", "#0000c0", "#ffffff", "#ffffff", "#000000", "#000000", "#ffffff", "#ffffff",
      "#ffffff", 2},
 }};
