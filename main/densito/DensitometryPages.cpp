@@ -235,6 +235,11 @@ void TDensitometryPages::SetDotVisible(int tint, bool visible)
     V->DotGainPanel[i]->setVisible(visible);
     V->DotGainCaption[i]->setVisible(visible);
     V->DotGainSwatch[tint]->setVisible(visible);
+    // The frame never stays around a hidden swatch.
+    if (!visible) {
+        DotGain.TintHidden(tint);
+        PlaceFrame(V->DotGainFrame, V->DotGainSwatch[DotGain.Step]);
+    }
 }
 
 void TDensitometryPages::DGvCB1Click(bool checked)

@@ -84,11 +84,11 @@ TSwatch* StepSwatch(QWidget* page, const QString& name, int row, int step, bool 
 
 void TDensitometryPages::BuildDensityPage(QWidget* page)
 {
-    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("DensityTitleL")), [] { return Tr("Density"); }});
+    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("DensityTitleL")), [] { return tr("Density"); }});
 
     QLabel* filterCaption = MakeCaption(page, QStringLiteral("FilterL"), QRect(16, 46, 130, 16), SansSerifFont(12, true),
                                         CaptionBlack);
-    V->FixedLabels.push_back({filterCaption, [] { return Tr("Filter"); }});
+    V->FixedLabels.push_back({filterCaption, [] { return tr("Filter"); }});
     V->FilterCB = new TFilterComboBox(page);
     V->FilterCB->setGeometry(16, 64, 130, TFilterComboBox::ItemHeight + 4);
     connect(V->FilterCB, &QComboBox::activated, this, &TDensitometryPages::FilterCBChange);
@@ -116,7 +116,7 @@ void TDensitometryPages::BuildDensityPage(QWidget* page)
 
 void TDensitometryPages::BuildAllDensitiesPage(QWidget* page)
 {
-    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("AllDensitiesTitleL")), [] { return Tr("All densities"); }});
+    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("AllDensitiesTitleL")), [] { return tr("All densities"); }});
 
     constexpr int top = 50, pitch = 62, rowHeight = 33, groupLeft = 44, groupPitch = 134, small = 25;
     const char* letterPrefix[] = {"CAL", "MAL", "YAL", "BAL"};
@@ -152,7 +152,7 @@ void TDensitometryPages::BuildAllDensitiesPage(QWidget* page)
 void TDensitometryPages::BuildDensityDiffPage(QWidget* page)
 {
     V->FixedLabels.push_back(
-        {MakeTitle(page, QStringLiteral("DensityDiffTitleL")), [] { return Tr("Densities differences"); }});
+        {MakeTitle(page, QStringLiteral("DensityDiffTitleL")), [] { return tr("Densities differences"); }});
 
     constexpr int areaTop = 34, areaHeight = 262, areaLeft = 10, half = 284;
     V->SampleArea = new TSwatch(page, QStringLiteral("ShdfS"), QRect(areaLeft, areaTop, half, areaHeight));
@@ -181,7 +181,7 @@ void TDensitometryPages::BuildDensityDiffPage(QWidget* page)
             QLabel* label = MakeCaption(panel, QString(), QRect(30, y, 44, 26), VerdanaFont(13, true), CaptionBlack);
             const auto channel = static_cast<TDensityChannel>(c);
             V->FixedLabels.push_back({label, [channel, difference] {
-                                          return (difference ? Tr("d") : QString()) + ChannelShortName(channel)
+                                          return (difference ? tr("d") : QString()) + ChannelShortName(channel)
                                                  + QStringLiteral(" :");
                                       }});
             values[c] = MakeCaption(panel, QStringLiteral("D%1%2").arg(QLatin1String(letters[c]), QLatin1String(valueSuffix)),
@@ -210,13 +210,13 @@ void TDensitometryPages::BuildDensityDiffPage(QWidget* page)
         button->setFocusPolicy(Qt::NoFocus);
         V->DiffButtons->addButton(button);
     }
-    V->FixedButtons.push_back({V->RefButton, [] { return Tr("Sample measurement"); }});
-    V->FixedButtons.push_back({V->ColorButton, [] { return Tr("Color measurement"); }});
+    V->FixedButtons.push_back({V->RefButton, [] { return tr("Sample measurement"); }});
+    V->FixedButtons.push_back({V->ColorButton, [] { return tr("Color measurement"); }});
 }
 
 void TDensitometryPages::BuildDotGainPage(QWidget* page)
 {
-    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("DotGainTitleL")), [] { return Tr("Dot gain"); }});
+    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("DotGainTitleL")), [] { return tr("Dot gain"); }});
     for (int row = 0; row < 4; ++row) {
         V->DotGainSwatch[row] = StepSwatch(page, Name("ShD", row + 1), row, row);
         connect(V->DotGainSwatch[row], &TSwatch::Pressed, this, &TDensitometryPages::ShD1MouseDown);
@@ -234,7 +234,7 @@ void TDensitometryPages::BuildDotGainPage(QWidget* page)
 
 void TDensitometryPages::BuildDotAreaPage(QWidget* page)
 {
-    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("DotAreaTitleL")), [] { return Tr("Dot area"); }});
+    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("DotAreaTitleL")), [] { return tr("Dot area"); }});
     for (int row = 0; row < 4; ++row) {
         V->DotAreaSwatch[row] = StepSwatch(page, Name("ShDA", row + 1), row, row);
         connect(V->DotAreaSwatch[row], &TSwatch::Pressed, this, &TDensitometryPages::ShDA1MouseDown);
@@ -246,7 +246,7 @@ void TDensitometryPages::BuildDotAreaPage(QWidget* page)
 
 void TDensitometryPages::BuildPrintContrastPage(QWidget* page)
 {
-    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("ContrastTitleL")), [] { return Tr("Contrast"); }});
+    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("ContrastTitleL")), [] { return tr("Contrast"); }});
     for (int row = 0; row < 2; ++row) {
         V->ContrastSwatch[row] = StepSwatch(page, Name("ShK", row + 1), row, row);
         connect(V->ContrastSwatch[row], &TSwatch::Pressed, this, &TDensitometryPages::ShK1MouseDown);
@@ -259,7 +259,7 @@ void TDensitometryPages::BuildPrintContrastPage(QWidget* page)
 
 void TDensitometryPages::BuildTrappingPage(QWidget* page)
 {
-    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("TrappingTitleL")), [] { return Tr("Trapping"); }});
+    V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("TrappingTitleL")), [] { return tr("Trapping"); }});
     constexpr int panelWidth = 180;
     const char* swatchNames[] = {"ShTr0", "ShTR1", "ShTR2", "ShTR3"};
     for (int row = 0; row < 4; ++row) {
@@ -270,7 +270,7 @@ void TDensitometryPages::BuildTrappingPage(QWidget* page)
 
     QLabel* substrate = StepCaption(page, QStringLiteral("TrSubstrateL"), 0, 96);
     substrate->setFont(VerdanaFont(15, true));
-    V->FixedLabels.push_back({substrate, [] { return Tr("Substrate"); }});
+    V->FixedLabels.push_back({substrate, [] { return tr("Substrate"); }});
     V->SubstrateValue = StepValue(page, QString(), QStringLiteral("Trl0"), 0, panelWidth);
     for (int k = 0; k < 2; ++k) {
         V->DownLetter[k] = StepCaption(page, Name("TRLl", k + 1), k + 1, 60);
@@ -279,7 +279,7 @@ void TDensitometryPages::BuildTrappingPage(QWidget* page)
     }
     QLabel* trapping = StepCaption(page, QStringLiteral("TrTrappingL"), 3, 96);
     trapping->setFont(VerdanaFont(15, true));
-    V->FixedLabels.push_back({trapping, [] { return Tr("Trapping"); }});
+    V->FixedLabels.push_back({trapping, [] { return tr("Trapping"); }});
     V->TrapValue = StepValue(page, QString(), QStringLiteral("TrL3"), 3, 300);
 
     V->Prompt = MakeCaption(page, QStringLiteral("Msg"), QRect(StepLeft, StepRowTop(4) - 6, 480, 28),
@@ -291,9 +291,9 @@ void TDensitometryPages::BuildInkPurityPage(QWidget* page, TInkPurityFigure figu
 {
     const bool hue = figure == TInkPurityFigure::HueError;
     if (hue)
-        V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("HueErrorTitleL")), [] { return Tr("Hue error"); }});
+        V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("HueErrorTitleL")), [] { return tr("Hue error"); }});
     else
-        V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("GraynessTitleL")), [] { return Tr("Grayness"); }});
+        V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("GraynessTitleL")), [] { return tr("Grayness"); }});
     const char* swatchPrefix = hue ? "ShH" : "ShGR";
     const char* letterPrefix = hue ? "hElL" : "GRLl";
     const char* valueNames[] = {"HEl1", "HEl2", "HEl3"};

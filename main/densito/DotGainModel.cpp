@@ -41,6 +41,19 @@ void TDotGainModel::SelectStep(int step)
     Step = std::clamp(step, 0, Swatches - 1);
 }
 
+void TDotGainModel::TintHidden(int tint)
+{
+    if (Step == 0 || Step != tint)
+        return;
+    for (int next = tint + 1; next < Swatches; ++next) {
+        if (TintVisible(next)) {
+            Step = next;
+            return;
+        }
+    }
+    Step = 0;
+}
+
 bool TDotGainModel::Measure(const TDensityMeasurement& reading, TDensitoShared& shared)
 {
     const TDensityChannel c = reading.Channel;

@@ -20,6 +20,9 @@ public:
     bool Measure(const TDensityMeasurement& reading, TDensitoShared& shared);
     // A swatch was pressed: its patch is the next one measured.
     void SelectStep(int step);
+    // The row of tint k (1 .. 3) was just hidden: when the frame was on it,
+    // it moves to the next visible tint, or back to the solid.
+    void TintHidden(int tint);
 
     // Settings of the moment: nominal dot percentage and visibility of tint k (1 .. 3).
     static int NominalDot(int tint);

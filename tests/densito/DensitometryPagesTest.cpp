@@ -476,6 +476,18 @@ TEST_F(DensitometryPagesTest, DotGainWithATintHidden)
     EXPECT_TRUE(Find("ShD4")->isVisibleTo(Root.get()));
 }
 
+TEST_F(DensitometryPagesTest, FrameLeavesATintRowThatIsHidden)
+{
+    Place("yellow");
+    Group->MeasureDotGainPage();
+    Group->MeasureDotGainPage();
+    ASSERT_TRUE(Surrounds("DGBordSh", "ShD3"));
+    Group->DGvCB2Click(false);
+    EXPECT_TRUE(Surrounds("DGBordSh", "ShD4"));
+    Group->DGvCB3Click(false);
+    EXPECT_TRUE(Surrounds("DGBordSh", "ShD1"));
+}
+
 TEST_F(DensitometryPagesTest, DotGainIgnoresATintOfAnotherInk)
 {
     Place("cyan");
@@ -806,8 +818,9 @@ TEST_F(DensitometryPagesTest, PagesPaintAfterASeries)
         Pages[i]->setPalette(palette);
         const QPixmap picture = Pages[i]->grab();
         EXPECT_FALSE(picture.isNull()) << names[i];
-        if (!folder.isEmpty())
+        if (!folder.isEmpty()) {
             EXPECT_TRUE(picture.save(QDir(folder).filePath(QStringLiteral("densitometry-%1.png").arg(names[i]))));
+        }
     }
 
     // The dropped-down filter list, item by item, the third one selected.
@@ -828,8 +841,9 @@ TEST_F(DensitometryPagesTest, PagesPaintAfterASeries)
     EXPECT_EQ(image.pixelColor(40, 12), QColor("#322F30"));
     EXPECT_EQ(image.pixelColor(25, 24 + 12), QColor("#009ADA"));  // "Cyan": one swatch over the area
     EXPECT_EQ(image.pixelColor(2, 12), QColor(Qt::white));
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
         EXPECT_TRUE(items.save(QDir(folder).filePath(QStringLiteral("densitometry-filter-items.png"))));
+    }
 }
 
 }  // namespace

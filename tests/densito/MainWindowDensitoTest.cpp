@@ -223,8 +223,9 @@ TEST_F(MainWindowDensitoTest, WindowPicture)
                 << index << " " << child->objectName().toStdString() << " page " << page->width() << "x"
                 << page->height();
         }
-        if (!folder.isEmpty())
+        if (!folder.isEmpty()) {
             EXPECT_TRUE(picture.save(folder + QStringLiteral("/densitometry-window-%1.png").arg(index)));
+        }
     }
     Form->Timer->stop();
 }

@@ -157,6 +157,35 @@ TEST_F(DotGainModelTest, NewSolidClearsTheGains)
     EXPECT_EQ(Model.ValueText[0], "1.30");
 }
 
+TEST_F(DotGainModelTest, HidingTheTintUnderTheFrameMovesTheFrameOn)
+{
+    const struct {
+        int Step;
+        bool V3;
+        int Hidden, Expected;
+    } cases[] = {
+        {2, true, 2, 3},   // on to tint 3
+        {2, false, 2, 0},  // tint 3 hidden too: back to the solid
+        {3, true, 3, 0},
+        {1, true, 2, 1},   // another row: the frame stays
+        {0, true, 1, 0},
+    };
+    for (const auto& c : cases) {
+        Config = ConfigType{};
+        Config.Dot3Visible = c.V3;
+        TDotGainModel model;
+        model.SelectStep(c.Step);
+        if (c.Hidden == 2)
+            Config.Dot2Visible = false;
+        else if (c.Hidden == 3)
+            Config.Dot3Visible = false;
+        else
+            Config.Dot1Visible = false;
+        model.TintHidden(c.Hidden);
+        EXPECT_EQ(model.Step, c.Expected) << c.Step << " " << c.Hidden;
+    }
+}
+
 TEST_F(DotGainModelTest, TintAgainstASolidOfZeroShowsNoValue)
 {
     Model.Measure(Reading(0.0f, 0.3f, 0.1f, 0.1f, C::Cyan), Shared);
