@@ -537,12 +537,9 @@ void BuildMainWindowView(QWidget* form, TMainWindowView& v)
         form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     form->setFont(DefaultFont());
-    {
-        QPalette palette = form->palette();
-        palette.setColor(QPalette::Window, QColor(0xEE, 0xEE, 0xEE));
-        form->setPalette(palette);
-        form->setAutoFillBackground(true);
-    }
+    // The background (#EEEEEE in the plain look) comes from the application
+    // palette that ApplySkin sets, so that every skin recolours the frame.
+    form->setAutoFillBackground(true);
 
     auto* formLayout = new QVBoxLayout(client);
     formLayout->setContentsMargins(0, 0, 0, 0);

@@ -218,25 +218,45 @@ void TPageControl::LayoutFlatButtons()
 
 void TPageControl::LayoutBottomTabs()
 {
-    // Greedy filling of rows from the first tab on; a tab wider than the whole
-    // row gets a row of its own.
     const int available = std::max(1, width() - 2 * BottomMargin);
     struct TPlaced { int Index; int Width; };
-    QVector<QVector<TPlaced>> rows(1);
-    int used = 0;
+    QVector<TPlaced> visible;
     for (int i = 0; i < Count(); ++i) {
-        TTab& tab = Tabs[i];
-        if (!tab.Visible) {
-            tab.Rect = {};
+        if (!Tabs[i].Visible) {
+            Tabs[i].Rect = {};
             continue;
         }
-        const int w = PreferredTabWidth(tab.Caption);
-        if (!rows.back().isEmpty() && used + w > available) {
-            rows.push_back({});
-            used = 0;
+        visible.push_back({i, PreferredTabWidth(Tabs[i].Caption)});
+    }
+    // Rows filled in tab order up to `limit` pixels; a tab wider than the
+    // limit gets a row of its own.
+    auto fill = [&visible](int limit) {
+        QVector<QVector<TPlaced>> rows(1);
+        int used = 0;
+        for (const TPlaced& p : visible) {
+            if (!rows.back().isEmpty() && used + p.Width > limit) {
+                rows.push_back({});
+                used = 0;
+            }
+            rows.back().push_back(p);
+            used += p.Width;
         }
-        rows.back().push_back({i, w});
-        used += w;
+        return rows;
+    };
+    // As few rows as the width allows, then the narrowest row limit that still
+    // gives that many rows, so the rows come out about equally long instead of
+    // a full row followed by a nearly empty one.
+    QVector<QVector<TPlaced>> rows = fill(available);
+    if (rows.size() > 1) {
+        int lo = 1, hi = available;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (fill(mid).size() <= rows.size())
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        rows = fill(lo);
     }
     Rows = std::max<int>(1, rows.size());
 

@@ -126,3 +126,20 @@ TEST_F(TSkinFixture, FixedColoursStayInEverySkin)
         EXPECT_EQ(View.VerL->palette().color(QPalette::WindowText), QColor(0xE4, 0x14, 0x1A)) << skin;
     }
 }
+
+TEST_F(TSkinFixture, WindowBackgroundFollowsTheSkin)
+{
+    ApplySkin(3);
+    QApplication::processEvents();
+    const QColor skin = QApplication::palette().color(QPalette::Window);
+    EXPECT_NE(skin, QColor(0xEE, 0xEE, 0xEE));
+    EXPECT_EQ(Form.palette().color(QPalette::Window), skin);
+    EXPECT_EQ(View.ButtonBar->palette().color(QPalette::Window), skin);
+    const QImage image = Form.grab().toImage();
+    // Between the page frame and the buttons of the bar.
+    EXPECT_EQ(image.pixelColor(300, 515), skin);
+    ApplySkin(0);
+    QApplication::processEvents();
+    EXPECT_EQ(Form.palette().color(QPalette::Window), QColor(0xEE, 0xEE, 0xEE));
+    EXPECT_EQ(Form.grab().toImage().pixelColor(300, 515), QColor(0xEE, 0xEE, 0xEE));
+}
