@@ -223,3 +223,17 @@ TEST(PageControl, CaptionChangeRelaysTheRows)
     for (int i = 0; i < f.Control.Count(); ++i)
         EXPECT_EQ(f.Control.TabAt(f.Control.TabRect(i).center()), i);
 }
+
+TEST(PageControl, WrappedRowsAreAboutEquallyLong)
+{
+    for (int width : {588, 500, 400, 300}) {
+        TBottomFixture f(width);
+        QMap<int, int> tabsPerRow;
+        for (int i = 0; i < f.Control.Count(); ++i)
+            ++tabsPerRow[f.Control.TabRect(i).top()];
+        const int rows = f.Control.RowCount();
+        ASSERT_GT(rows, 1) << width;
+        for (int count : tabsPerRow)
+            EXPECT_GE(count, f.Control.Count() / rows - 2) << "width " << width;
+    }
+}
