@@ -1,10 +1,11 @@
 // The densitometry pages inside the real main window: presses of the
 // simulated instrument's button go through the measurement loop to the page
 // that is showing; the settings page's controls reach the pages.
+#include "CMS/CMS.h"
 #include "Data/Config.h"
-#include "Data/Settings.h"
 #include "DensitometryPages.h"
 #include "DensityFormat.h"
+#include "Eye1lib/Eye1lib.h"
 #include "EyeOne/EyeOne.h"
 #include "MainForm.h"
 #include "PageControl.h"
@@ -13,9 +14,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -28,7 +31,13 @@ class MainWindowDensitoTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QFile::remove(SettingsFilePath());  // every test starts from the default settings
+        // Every test has a folder of its own for the settings file, so tests
+        // running side by side never read each other's settings.
+        ASSERT_TRUE(Folder.isValid());
+        const QString profile = QCoreApplication::applicationDirPath() + QStringLiteral("/") + DisplayProfileName;
+        QFile::copy(profile, Folder.filePath(DisplayProfileName));
+        SetExeFolderOverride(Folder.path());
+        Config = ConfigType{};
         Form = std::make_unique<TMainForm>();
         ASSERT_TRUE(EyeOne::IsLoaded());
         Sim = std::make_unique<TSimControl>();
@@ -42,7 +51,7 @@ protected:
     {
         Form.reset();
         Sim.reset();
-        QFile::remove(SettingsFilePath());
+        SetExeFolderOverride(QString());
         Config = ConfigType{};
     }
 
@@ -67,6 +76,7 @@ protected:
         return widget;
     }
 
+    QTemporaryDir Folder;
     std::unique_ptr<TMainForm> Form;
     std::unique_ptr<TSimControl> Sim;
 };
