@@ -784,11 +784,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* target = qobject_cast<QWidget*>(watched);
-        // Keys meant for this window, seen once, before the control that has
-        // the focus (a key travels up to the parents when a control ignores it).
-        QWidget* focus = QApplication::focusWidget();
-        if (!target || target->window() != this || target != (focus ? focus : this))
+        if (!target || target->window() != this)
             break;
+        // Seen once, at the control it was meant for, before that control:
+        // an ignored key travels on to the parents as the same event.
+        if (event == LastKeyEvent && LastKeyTarget && target->isAncestorOf(LastKeyTarget))
+            break;
+        LastKeyEvent = event;
+        LastKeyTarget = target;
         if (key->key() == Qt::Key_Down && !key->isAutoRepeat())
             DownKeyDown = event->type() == QEvent::KeyPress;
         if (event->type() == QEvent::KeyPress)
@@ -826,10 +829,7 @@ void TMainForm::Retranslate()
     RetranslateMainWindowView(V);
     if (Densito)
         Densito->Retranslate();
-    // The texts the window sets itself.
-    V.TitleL->setText(Title);
-    V.ProgNameL->setText(Title);
-    V.VersL->setText(Version());
+    // The one text the window sets itself that has words in it.
     V.VerL->setText(VersionLine(Version()));
     for (int panel = 0; panel < TStatusPanels::PanelCount; ++panel)
         if (StatusSources[panel])

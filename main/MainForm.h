@@ -156,4 +156,6 @@ private:
     std::array<std::function<QString()>, 4> StatusSources;
     bool Closing = false;
     bool DownKeyDown = false;  // tracked from key events (Qt cannot ask the keyboard)
+    const QEvent* LastKeyEvent = nullptr;
+    QPointer<QWidget> LastKeyTarget;
 };

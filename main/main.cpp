@@ -1,24 +1,30 @@
 // Program entry: sets the application title, creates the main window and
 // the paper dialog and runs the event loop until the main window closes.
 //
-//   kelvora [--exe-folder DIR] [--screenshots DIR] [--trace] [--exit-after MS]
+//   kelvora [--exe-folder DIR] [--language ID] [--screenshots DIR] [--trace] [--exit-after MS]
 //
 // --exe-folder DIR   DIR takes the role of the executable's folder (settings
 //                    file, display profile); KELVORA_EXE_FOLDER does the same.
+// --language ID      switches to language ID (1033 English, 1040 Italian, 1031
+//                    German) and keeps it, so the first start asks for none;
+//                    for sessions run by a scenario without anybody to answer.
 // --screenshots DIR  once the start-up sequence has ended, saves a picture of
 //                    every page in every skin into DIR.
 // --trace            prints every change of a status panel (and every
 //                    measurement handler run) to standard output.
 // --exit-after MS    closes the main window after MS milliseconds, as the
 //                    Exit button does (the settings are written).
+#include "Config.h"
 #include "Eye1lib.h"
 #include "MainForm.h"
 #include "MainWindowView.h"
 #include "Screenshots.h"
 #include "Settings.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
@@ -47,11 +53,26 @@ int main(int argc, char** argv)
     const QCommandLineOption exitAfter(QStringLiteral("exit-after"),
                                        QStringLiteral("Close the main window after MS milliseconds."),
                                        QStringLiteral("MS"));
-    parser.addOptions({exeFolder, screenshots, trace, exitAfter});
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Use language ID (1033 English, 1040 Italian, 1031 German)."),
+                                      QStringLiteral("ID"));
+    parser.addOptions({exeFolder, language, screenshots, trace, exitAfter});
     parser.process(app);
 
-    if (parser.isSet(exeFolder))
+    if (parser.isSet(exeFolder)) {
+        QDir().mkpath(parser.value(exeFolder));  // a fresh folder for a scripted session
         SetExeFolderOverride(parser.value(exeFolder));
+    }
+    int languageId = 0;
+    if (parser.isSet(language)) {
+        bool ok = false;
+        languageId = parser.value(language).toInt(&ok);
+        if (!ok || !IsLanguageAvailable(languageId)) {
+            std::fprintf(stderr, "kelvora: --language: no language with the id \"%s\"\n",
+                         qPrintable(parser.value(language)));
+            return 2;
+        }
+    }
     int exitAfterMs = -1;
     if (parser.isSet(exitAfter)) {
         bool ok = false;
@@ -71,6 +92,10 @@ int main(int argc, char** argv)
 
     TMainForm form;
     form.CreatePaperDialog();
+    if (languageId != 0) {
+        Config.LanguageId = languageId;
+        SwitchLanguage(languageId);
+    }
 
     QElapsedTimer clock;
     clock.start();
