@@ -281,6 +281,8 @@ void TMainForm::TimerSTimer()
             Config.LanguageId = *id;
             SwitchLanguage(*id);
         }
+        if (Closing)
+            return;  // the window closed while the chooser was open
     }
 
     SetStatus(0, [] { return tr("Searching instrument..."); });

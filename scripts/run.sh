@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Builds Kelvora and starts it on the simulated instrument.
 #   scripts/run.sh [kelvora options...]
+# Options: --exe-folder DIR (settings there instead of beside the program),
+# --language ID (1033, 1040, 1031; no language question on a first start),
+# --trace (status bar changes on standard output), --exit-after MS,
+# --screenshots DIR (every page in every skin, after the start-up).
 # Needs a display; without one, run it as: xvfb-run -a scripts/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +16,7 @@ cmake --build build -j"$(nproc)"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Kelvora is built (build/bin/kelvora) but there is no display to show it on." >&2
   echo "Start it under a virtual display:   xvfb-run -a scripts/run.sh" >&2
-  echo "or headless with a scenario file:   QT_QPA_PLATFORM=offscreen KELVORA_SIM_SCENARIO=sim/examples/session.txt scripts/run.sh" >&2
+  echo "or headless with a scenario file:   QT_QPA_PLATFORM=offscreen KELVORA_SIM_SCENARIO=sim/examples/session.txt scripts/run.sh --language 1033 --trace --exit-after 15000" >&2
   exit 2
 fi
 

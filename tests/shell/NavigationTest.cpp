@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -247,6 +248,17 @@ TEST_F(Navigation, ThePrintCurveRowStepsWhileDownIsHeld)
     PGC1()->SetCurrentIndex(3);  // About, tag 0, but not the densitometry tab
     Form->AppIdle();
     EXPECT_EQ(Form->PrintCurveRow, 0);
+}
+
+TEST_F(Navigation, DraggingTheCaptionPanelMovesTheWindowAsItsTitleBarWould)
+{
+    Form->show();
+    for (QWidget* w : {Form->V.CaptionPanel, static_cast<QWidget*>(Form->V.TitleL),
+                       static_cast<QWidget*>(Form->V.Image1)}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        EXPECT_TRUE(QApplication::sendEvent(w, &move)) << w->objectName().toStdString();
+    }
 }
 
 // ---- Main setup
