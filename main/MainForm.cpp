@@ -26,6 +26,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -374,7 +375,10 @@ int TMainForm::ActiveTag() const
 void TMainForm::TimerTimer()
 {
     Timer->stop();
-    if (EyeOne::I1_KeyPressed() == 0) {
+    if (AwaitingRelease) {
+        if (EyeOne::I1_KeyPressed() != 0)
+            AwaitingRelease = false;
+    } else if (EyeOne::I1_KeyPressed() == 0) {
         SetStatus(0, [] { return tr("Measure..."); });
         ProcessPendingEvents();
         switch (ActiveTag()) {
@@ -408,8 +412,16 @@ void TMainForm::TimerTimer()
             break;
         }
         SetStatus(0, [] { return tr("Ready..."); });
-        // One press is handled once: wait for the release.
+        // One press is handled once: wait for the release, without pause. A
+        // driver that keeps answering "pressed" must not freeze the window, so
+        // past ReleaseWaitMs the wait goes on in the later turns instead.
+        QElapsedTimer waited;
+        waited.start();
         while (EyeOne::I1_KeyPressed() == 0) {
+            if (waited.elapsed() > ReleaseWaitMs) {
+                AwaitingRelease = true;
+                break;
+            }
         }
     }
     if (!Closing)

@@ -155,6 +155,10 @@ private:
     QPointer<TMeasurePDlg> Paper;
     std::array<std::function<QString()>, 4> StatusSources;
     bool Closing = false;
+    // A press whose release the loop stopped waiting for: later turns ignore
+    // the button until it is seen up, so one press is still handled once.
+    bool AwaitingRelease = false;
+    static constexpr int ReleaseWaitMs = 2000;
     bool DownKeyDown = false;  // tracked from key events (Qt cannot ask the keyboard)
     const QEvent* LastKeyEvent = nullptr;
     QPointer<QWidget> LastKeyTarget;

@@ -4,6 +4,8 @@
 // dispatch of presses, and the paper that stays pending.
 #include "MainFormSupport.h"
 
+#include <limits>
+
 #include "PageControl.h"
 
 #include <QLabel>
@@ -298,6 +300,30 @@ TEST_F(MainWindow, AHeldButtonIsHandledOnce)
     EXPECT_FALSE(Sim.PressPending());
     Form->TimerTimer();
     EXPECT_EQ(Handlers.size(), 1u);
+}
+
+TEST_F(MainWindow, AButtonThatNeverComesUpDoesNotFreezeTheLoop)
+{
+    WriteSettings("Density reference=0\n");
+    Operator.Calibration = {TAct::Press};
+    Create();
+    Startup();
+    Handlers.clear();
+    Sim.Hold(std::numeric_limits<int>::max());  // a driver stuck on "pressed"
+    QElapsedTimer turn;
+    turn.start();
+    Form->TimerTimer();
+    EXPECT_LT(turn.elapsed(), 30000);  // bounded, not forever
+    EXPECT_EQ(Handlers, (std::vector<std::string>{"MeasureDensityPage"}));
+    EXPECT_TRUE(Form->Timer->isActive());
+    // Still down: the later turns do not take it for a new press.
+    Form->TimerTimer();
+    Form->TimerTimer();
+    EXPECT_EQ(Handlers.size(), 1u);
+    Sim.Release();
+    Form->TimerTimer();  // sees the button up
+    PressAndTurn();
+    EXPECT_EQ(Handlers.size(), 2u);
 }
 
 TEST_F(MainWindow, CalibrationNeededRunsTheWholeStartUpAgain)
