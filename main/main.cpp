@@ -10,8 +10,9 @@
 //                    for sessions run by a scenario without anybody to answer.
 // --screenshots DIR  once the start-up sequence has ended, saves a picture of
 //                    every page in every skin into DIR.
-// --trace            prints every change of a status panel (and every
-//                    measurement handler run) to standard output.
+// --trace            prints every change of a status panel, every
+//                    measurement handler run and the page labels it changed
+//                    to standard output.
 // --exit-after MS    closes the main window after MS milliseconds, as the
 //                    Exit button does (the settings are written).
 #include "Config.h"
@@ -26,10 +27,12 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
+#include <map>
 
 int main(int argc, char** argv)
 {
@@ -99,13 +102,35 @@ int main(int argc, char** argv)
 
     QElapsedTimer clock;
     clock.start();
+    // With --trace, what a measurement changed on the pages follows its
+    // handler: every named label whose text differs from before the handler.
+    std::map<QString, QString> labelsBefore;
+    bool handlerRan = false;
+    const auto namedLabels = [&form] {
+        std::map<QString, QString> texts;
+        for (const QLabel* label : form.findChildren<QLabel*>())
+            if (!label->objectName().isEmpty())
+                texts[label->objectName()] = label->text();
+        return texts;
+    };
     if (parser.isSet(trace)) {
-        form.StatusObserver = [&clock](int panel, const QString& text) {
+        form.StatusObserver = [&](int panel, const QString& text) {
+            if (handlerRan && panel == 0) {
+                handlerRan = false;
+                for (const auto& [name, value] : namedLabels()) {
+                    const auto before = labelsBefore.find(name);
+                    if (before == labelsBefore.end() || before->second != value)
+                        std::printf("%7lld ms    %s = %s\n", static_cast<long long>(clock.elapsed()),
+                                    qPrintable(name), qPrintable(value));
+                }
+            }
             std::printf("%7lld ms  panel %d  %s\n", static_cast<long long>(clock.elapsed()), panel,
                         qPrintable(text));
             std::fflush(stdout);
         };
-        form.DispatchObserver = [&clock](const char* handler) {
+        form.DispatchObserver = [&](const char* handler) {
+            labelsBefore = namedLabels();
+            handlerRan = true;
             std::printf("%7lld ms  handler %s\n", static_cast<long long>(clock.elapsed()), handler);
             std::fflush(stdout);
         };
