@@ -240,7 +240,7 @@ std::string TInstrument::AnswerFor(const std::string& key) const
     if (fixed != OptionAnswers.end())
         return fixed->second;
     if (key == "SerialNumber")
-        return "EO-0114523";
+        return "114523";  // six digits: "EyeOne sn. " and the number fit the status panel
     if (key == "Version")
         return "Kelvora i1 simulator 1.0.0";
     if (key == "LastCalibrationTime")

@@ -189,7 +189,7 @@ TEST_P(SimReadKeyTest, KeysReadByTheProgramAnswerPlausibleTexts)
 }
 
 INSTANTIATE_TEST_SUITE_P(NineKeys, SimReadKeyTest,
-    ::testing::Values(TReadKeyCase{"SerialNumber", "EO-0114523"}, TReadKeyCase{"Version", nullptr},
+    ::testing::Values(TReadKeyCase{"SerialNumber", "114523"}, TReadKeyCase{"Version", nullptr},
                       TReadKeyCase{"LastCalibrationTime", "2024-05-14 08:00:00"},
                       TReadKeyCase{"LastCalibrationCounter", "0"}, TReadKeyCase{"PhysicalFilter", nullptr},
                       TReadKeyCase{"Connection", "USB"}, TReadKeyCase{"MeasurementMode", "SingleReflectance"},
@@ -214,7 +214,7 @@ TEST_F(SimTest, OptionAnswerCanBeReplaced)
     Sim().SetOptionAnswer("SerialNumber", "EO-0000001");
     EXPECT_STREQ("EO-0000001", I1().GetOption("SerialNumber"));
     Sim().ClearOptionAnswer("SerialNumber");
-    EXPECT_STREQ("EO-0114523", I1().GetOption("SerialNumber"));
+    EXPECT_STREQ("114523", I1().GetOption("SerialNumber"));
 }
 
 // --- samples ------------------------------------------------------------------
