@@ -59,18 +59,6 @@ TSpectrum ToSpectrum(const TSimControl::TSpectrum& floats)
     return s;
 }
 
-// Every field of a record, to see that a measurement left it alone.
-std::vector<double> Fields(const TData& r)
-{
-    std::vector<double> f(r.Spectrum.begin(), r.Spectrum.end());
-    f.insert(f.end(), r.Coord.begin(), r.Coord.end());
-    for (double v : {r.DeltaL, r.DeltaA, r.DeltaB, r.DeltaC, r.DeltaH, r.DeltaE, r.X, r.Y, r.Z, r.SmallX, r.SmallY,
-                     r.WhiteX, r.WhiteY, r.WhiteZ, double(r.DisplayR), double(r.DisplayG), double(r.DisplayB),
-                     double(r.DisplayColor)})
-        f.push_back(v);
-    return f;
-}
-
 class ICCPage : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { InitColorManagement(); }

@@ -34,18 +34,6 @@ const TTexts4 NoDeviceValues = {"0", "0", "0", "0"};
 const TTexts3 NoLabValues = {"0.00", "0.00", "0.00"};
 constexpr int Perceptual = 0, RelativeColorimetric = 1, AbsoluteColorimetric = 3;
 
-// Every field of a record, to see that a measurement left it alone.
-std::vector<double> Fields(const TData& r)
-{
-    std::vector<double> f(r.Spectrum.begin(), r.Spectrum.end());
-    f.insert(f.end(), r.Coord.begin(), r.Coord.end());
-    for (double v : {r.DeltaL, r.DeltaA, r.DeltaB, r.DeltaC, r.DeltaH, r.DeltaE, r.X, r.Y, r.Z, r.SmallX, r.SmallY,
-                     r.WhiteX, r.WhiteY, r.WhiteZ, double(r.DisplayR), double(r.DisplayG), double(r.DisplayB),
-                     double(r.DisplayColor)})
-        f.push_back(v);
-    return f;
-}
-
 class IccMainWindow : public MainWindow {
 protected:
     void SetUp() override

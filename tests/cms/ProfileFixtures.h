@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include "TData.h"
+
 #include <cstdint>
+#include <vector>
 
 namespace cmstest {
 
@@ -79,5 +82,17 @@ inline void PutBigEndian32(QByteArray& bytes, int offset, std::uint32_t value)
 
 // Offset of the tag table entry `index` (signature, offset, size).
 inline int TagEntry(int index) { return 132 + 12 * index; }
+
+// Every field of a record, to see that a measurement left it alone.
+inline std::vector<double> Fields(const TData& r)
+{
+    std::vector<double> f(r.Spectrum.begin(), r.Spectrum.end());
+    f.insert(f.end(), r.Coord.begin(), r.Coord.end());
+    for (double v : {r.DeltaL, r.DeltaA, r.DeltaB, r.DeltaC, r.DeltaH, r.DeltaE, r.X, r.Y, r.Z, r.SmallX, r.SmallY,
+                     r.WhiteX, r.WhiteY, r.WhiteZ, double(r.DisplayR), double(r.DisplayG), double(r.DisplayB),
+                     double(r.DisplayColor)})
+        f.push_back(v);
+    return f;
+}
 
 }  // namespace cmstest
