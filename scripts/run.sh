@@ -11,7 +11,8 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+# The program, its stand-in instrument and the calculator; the tests are scripts/test.sh's.
+cmake --build build -j"$(nproc)" --target kelvora EYEONE kelvora-spec2cie
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Kelvora is built (build/bin/kelvora) but there is no display to show it on." >&2
