@@ -181,7 +181,9 @@ bool ReadCgatsText(const std::string& path, const std::string& text, TScale scal
     for (int t = 0; t < tableCount; ++t) {
         if (cmsIT8SetTable(it8.get(), t) < 0) continue;
         char** names = nullptr;
-        const int count = cmsIT8EnumDataFormat(it8.get(), &names);
+        int count = cmsIT8EnumDataFormat(it8.get(), &names);
+        // NUMBER_OF_FIELDS alone sets a count without any field names.
+        if (!names) count = 0;
         if (count > 0) ++tablesWithFormat;
         bool spectral = false;
         for (int f = 0; f < count; ++f)
