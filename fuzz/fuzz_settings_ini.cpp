@@ -2,6 +2,7 @@
 // never fails on content, and what is saved from the loaded record loads back
 // as the same record, with the file's other text kept.
 #include "Config.h"
+#include "ConfigFields.h"
 #include "Settings.h"
 #include "SettingsIni.h"
 
@@ -17,15 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-auto FileFields(const ConfigType& c)
-{
-    return std::make_tuple(c.SkinIndex, c.LanguageId, c.SpaceColor, c.Decimals, c.Illuminant, c.Observer,
-                           c.DensityStandardFilter, c.DensityReference, c.Dot1, c.Dot1Visible, c.Dot2,
-                           c.Dot2Visible, c.Dot3, c.Dot3Visible, c.DotContrast1, c.DotGainFlexo,
-                           c.OptimalDotGainFlexo, c.DotGainCurve1, c.DotGainCurve2, c.DotGainCurve3,
-                           c.VisualIll1, c.VisualIll2, c.VisualIll3, c.MetamerismIllIndex, c.ProfileName);
-}
 
 QString Folder()
 {

@@ -1,6 +1,7 @@
 // The settings file: defaults, round trip, number formats, bad values, keys
 // and sections it does not own, case, the text limit, and a save that fails.
 #include "Config.h"
+#include "ConfigFields.h"
 #include "Eye1lib.h"
 #include "Settings.h"
 #include "SettingsIni.h"
@@ -33,16 +34,6 @@ void WriteAll(const QString& path, const QByteArray& bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
-}
-
-// The 25 fields the file holds, for comparing two records.
-auto FileFields(const ConfigType& c)
-{
-    return std::make_tuple(c.SkinIndex, c.LanguageId, c.SpaceColor, c.Decimals, c.Illuminant, c.Observer,
-                           c.DensityStandardFilter, c.DensityReference, c.Dot1, c.Dot1Visible, c.Dot2,
-                           c.Dot2Visible, c.Dot3, c.Dot3Visible, c.DotContrast1, c.DotGainFlexo,
-                           c.OptimalDotGainFlexo, c.DotGainCurve1, c.DotGainCurve2, c.DotGainCurve3,
-                           c.VisualIll1, c.VisualIll2, c.VisualIll3, c.MetamerismIllIndex, c.ProfileName);
 }
 
 class SettingsFile : public ::testing::Test {

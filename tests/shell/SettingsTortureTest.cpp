@@ -3,6 +3,7 @@
 // the file gets a value (read or default), and what is saved then loads back
 // unchanged.
 #include "Config.h"
+#include "ConfigFields.h"
 #include "Eye1lib.h"
 #include "Settings.h"
 
@@ -16,15 +17,6 @@
 #include <tuple>
 
 namespace {
-
-auto FileFields(const ConfigType& c)
-{
-    return std::make_tuple(c.SkinIndex, c.LanguageId, c.SpaceColor, c.Decimals, c.Illuminant, c.Observer,
-                           c.DensityStandardFilter, c.DensityReference, c.Dot1, c.Dot1Visible, c.Dot2,
-                           c.Dot2Visible, c.Dot3, c.Dot3Visible, c.DotContrast1, c.DotGainFlexo,
-                           c.OptimalDotGainFlexo, c.DotGainCurve1, c.DotGainCurve2, c.DotGainCurve3,
-                           c.VisualIll1, c.VisualIll2, c.VisualIll3, c.MetamerismIllIndex, c.ProfileName);
-}
 
 // A value no file below can produce, so a field still holding it was skipped.
 constexpr std::int32_t Unset = 0x5EED5EED;
