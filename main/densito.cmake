@@ -47,7 +47,11 @@ if(TARGET kv_densito_model AND TARGET kv_eyeone AND TARGET kv_cms AND TARGET kv_
       ${KV_DENSITO_DIR}/DensitometryPagesViews.h
       ${KV_DENSITO_DIR}/DensitometryPages.h
       ${KV_DENSITO_DIR}/DensitometryPages.cpp
-      ${KV_DENSITO_DIR}/DensitometryPagesLayout.cpp)
+      ${KV_DENSITO_DIR}/DensitometryPagesLayout.cpp
+      ${KV_DENSITO_DIR}/ColorListPopup.h
+      ${KV_DENSITO_DIR}/ColorListPopup.cpp
+      ${KV_DENSITO_DIR}/CurvePages.cpp
+      ${KV_DENSITO_DIR}/CurvePagesLayout.cpp)
   target_include_directories(kv_densito PUBLIC ${KV_DENSITO_DIR} ${CMAKE_SOURCE_DIR})
   target_link_libraries(kv_densito PUBLIC kv_densito_model Qt6::Widgets PRIVATE kv_eyeone kv_cms kv_look)
   set_target_properties(kv_densito PROPERTIES AUTOMOC ON)

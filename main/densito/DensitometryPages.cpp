@@ -63,6 +63,8 @@ TDensitometryPages::TDensitometryPages(TPageHost& host, const std::array<QWidget
     BuildAllDensitiesPage(hosts[AllDensitiesPage]);
     BuildDensityDiffPage(hosts[DensityDiffPage]);
     BuildDotGainPage(hosts[DotGainPage]);
+    BuildPrintCurvePage(hosts[PrintCurvePage]);
+    BuildDotGainCurvePage(hosts[DotGainCurvePage]);
     BuildDotAreaPage(hosts[DotAreaPage]);
     BuildPrintContrastPage(hosts[PrintContrastPage]);
     BuildTrappingPage(hosts[TrappingPage]);
@@ -86,6 +88,9 @@ void TDensitometryPages::Reset()
     Density.Reset();
     DensityDiff.Reset();
     DotGain.Reset();
+    PrintCurve.Reset();
+    DotGainCurve.Reset();
+    ListChoice.reset();
     DotArea.Reset();
     PrintContrast.Reset();
     Trapping.Reset();
@@ -99,6 +104,8 @@ void TDensitometryPages::Reset()
     ShowDensityPages();
     ShowDensityDiffPage();
     ShowDotGainPage();
+    ShowPrintCurvePage();
+    ShowDotGainCurvePage();
     ShowDotAreaPage();
     ShowPrintContrastPage();
     ShowTrappingPage();
@@ -115,6 +122,8 @@ void TDensitometryPages::ApplySettings()
     SetText(V->DotGainCaption[1], DotCaption(Config.Dot2));
     SetText(V->DotGainCaption[2], DotCaption(Config.Dot3));
     SetText(V->ContrastCaption, DotCaption(Config.DotContrast1));
+    for (int tint = 1; tint <= 3; ++tint)
+        SetText(V->DotGainCurveCaption[tint - 1], DotCaption(DotGainCurvePercent(tint)));
 }
 
 void TDensitometryPages::Retranslate()
@@ -216,6 +225,8 @@ QWidget* TDensitometryPages::BlinkFrame(int pgc0Index) const
 {
     switch (pgc0Index) {
     case DotGainPage: return V->DotGainFrame;
+    case PrintCurvePage: return V->PrintCurveFrame;
+    case DotGainCurvePage: return V->DotGainCurveFrame;
     case DotAreaPage: return V->DotAreaFrame;
     case PrintContrastPage: return V->ContrastFrame;
     case TrappingPage: return V->TrapFrame;
