@@ -36,7 +36,7 @@ if(TARGET kv_settings AND TARGET kv_colour AND TARGET kv_mathls)
   set_target_properties(kv_densito_model PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
 endif()
 
-if(TARGET kv_densito_model AND TARGET kv_eyeone AND TARGET kv_cms AND TARGET kv_look)
+if(TARGET kv_densito_model AND TARGET kv_eyeone AND TARGET kv_cms AND TARGET kv_look AND TARGET kv_graphs)
   add_library(kv_densito STATIC
       ${KV_DENSITO_DIR}/ReadDensities.h
       ${KV_DENSITO_DIR}/ReadDensities.cpp
@@ -53,6 +53,6 @@ if(TARGET kv_densito_model AND TARGET kv_eyeone AND TARGET kv_cms AND TARGET kv_
       ${KV_DENSITO_DIR}/CurvePages.cpp
       ${KV_DENSITO_DIR}/CurvePagesLayout.cpp)
   target_include_directories(kv_densito PUBLIC ${KV_DENSITO_DIR} ${CMAKE_SOURCE_DIR})
-  target_link_libraries(kv_densito PUBLIC kv_densito_model Qt6::Widgets PRIVATE kv_eyeone kv_cms kv_look)
+  target_link_libraries(kv_densito PUBLIC kv_densito_model Qt6::Widgets PRIVATE kv_eyeone kv_cms kv_look kv_graphs)
   set_target_properties(kv_densito PROPERTIES AUTOMOC ON)
 endif()

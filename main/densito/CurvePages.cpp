@@ -9,6 +9,7 @@
 #include "PageWidgets.h"
 #include "PaintBox.h"
 #include "ReadDensities.h"
+#include "main/PageHost.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -31,6 +32,12 @@ std::optional<int> DotPercent(const QString& text)
     if (!ok || value < 1 || value > 99)
         return std::nullopt;
     return value;
+}
+
+// The curve colour of an ink: its solid.
+TColor InkColor(int ink)
+{
+    return TColor::Hex(InkRampColor(static_cast<TDensityChannel>(ink), 0).rgb() & 0xFFFFFFu);
 }
 
 }  // namespace
@@ -132,11 +139,8 @@ void TDensitometryPages::Ciano1Click(int item)
 
 void TDensitometryPages::PBxPCPaint(TCanvas& canvas)
 {
-    const TChartArea area = ChartAreaOf(*V->PBxPC);
-    DrawPrintCurveAxes(canvas, area);
-    auto draw = [&](int ink) {
-        DrawPrintCurve(canvas, area, PrintCurve.Curves[ink], InkRampColor(static_cast<TDensityChannel>(ink), 0));
-    };
+    DrawPrintCurveAxes(canvas);
+    auto draw = [&](int ink) { DrawPrintCurve(canvas, PrintCurve.Curves[ink], InkColor(ink)); };
     if (ListChoice) {
         if (*ListChoice == TPrintCurveModel::AllInks) {
             for (int ink = 0; ink < DensityChannelCount; ++ink)
@@ -151,10 +155,9 @@ void TDensitometryPages::PBxPCPaint(TCanvas& canvas)
 
 void TDensitometryPages::PBxDGPaint(TCanvas& canvas)
 {
-    const TChartArea area = ChartAreaOf(*V->PBxDG);
-    DrawDotGainAxes(canvas, area);
+    DrawDotGainAxes(canvas);
     for (int ink = 0; ink < DensityChannelCount; ++ink)
-        DrawDotGainCurve(canvas, area, DotGainCurve.Curves[ink], InkRampColor(static_cast<TDensityChannel>(ink), 0));
+        DrawDotGainCurve(canvas, DotGainCurve.Curves[ink], InkColor(ink));
 }
 
 // Settings

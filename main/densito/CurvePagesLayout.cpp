@@ -69,7 +69,7 @@ void TDensitometryPages::BuildPrintCurvePage(QWidget* page)
 
     constexpr QRect chartPanel(268, 38, 310, 310);
     V->PBxPC = ChartPanel(page, "PCPanel", "PBxPC", chartPanel);
-    V->PBxPC->OnPaint = [this](TCanvas& canvas) { PBxPCPaint(canvas); };
+    V->PBxPC->SetPaintHandler([this](TCanvas& canvas) { PBxPCPaint(canvas); });
 
     // The colour selector above the chart opens the colour list.
     V->ShCol = new TSwatch(page, QStringLiteral("ShCol"),
@@ -114,5 +114,5 @@ void TDensitometryPages::BuildDotGainCurvePage(QWidget* page)
     V->DotGainCurveFrame->Surround(V->DotGainCurveSwatch[0], DotGainCurveFrameMargin);
 
     V->PBxDG = ChartPanel(page, "DGPanel", "PBxDG", QRect(228, 38, 353, 305));
-    V->PBxDG->OnPaint = [this](TCanvas& canvas) { PBxDGPaint(canvas); };
+    V->PBxDG->SetPaintHandler([this](TCanvas& canvas) { PBxDGPaint(canvas); });
 }
