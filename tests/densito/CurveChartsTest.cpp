@@ -225,3 +225,27 @@ TEST(PrintCurveChart, AnEmptyCurveIsTheStraightLine)
 }
 
 }  // namespace
+
+namespace {
+
+// A tint against an almost blank solid gives an absurd dot area; the charts
+// place it far outside the plot without overflowing a pixel coordinate.
+TEST(CurveChartsOnAbsurdValues, PointsFarOutsideThePlotStayOnTheCanvas)
+{
+    std::array<float, 10> curve{};
+    curve[3] = 4.0e8f;
+    TRecordingCanvas print(PrintCurveArea);
+    DrawPrintCurve(print, curve, BlackInk);
+    EXPECT_EQ(print.CallsOf(TCanvasOp::Line)[0].To().Y, PrintCurvePlot(PrintCurveArea).B - MaxChartCoordinate);
+
+    TDotGainCurve gains;
+    gains.Y = {0, 100000, -100000, 100000, 0};
+    FitDotGainCurve(gains);
+    TRecordingCanvas dotGain(DotGainArea);
+    DrawDotGainCurve(dotGain, gains, BlackInk);
+    EXPECT_EQ(dotGain.CallsOf(TCanvasOp::Ellipse).size(), 5u);
+    for (const TCanvasCall& line : dotGain.CallsOf(TCanvasOp::Line))
+        EXPECT_LE(std::abs(line.To().Y), MaxChartCoordinate + 300);
+}
+
+}  // namespace

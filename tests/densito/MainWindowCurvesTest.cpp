@@ -343,6 +343,9 @@ TEST_F(MainWindowCurvesTest, ASettingChangedDuringASequence)
 TEST_F(MainWindowCurvesTest, WindowPictures)
 {
     const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOT_DIR");
+    Form->FinishStartup();
+    Form->TimerS->stop();
+    Form->PaperPending = false;
     ShowDensitometryPage(DotGainCurvePage);
     for (const char* ink : {"cyan", "magenta", "yellow", "black"})
         PressSequence(ink);
@@ -356,7 +359,8 @@ TEST_F(MainWindowCurvesTest, WindowPictures)
         Press(("cyan-" + std::to_string(tint)).c_str());
     Form->TimerBL->stop();
     for (int language : {EnglishLanguageId, GermanLanguageId}) {
-        SwitchLanguage(language);
+        ASSERT_TRUE(SwitchLanguage(language));
+        QCoreApplication::processEvents();  // the window takes the language change
         for (int index : {PrintCurvePage, DotGainCurvePage}) {
             ShowDensitometryPage(index);
             Form->Densito->BlinkFrame(index)->setHidden(false);
@@ -374,7 +378,17 @@ TEST_F(MainWindowCurvesTest, WindowPictures)
             }
         }
     }
-    SwitchLanguage(EnglishLanguageId);
+    ASSERT_TRUE(SwitchLanguage(EnglishLanguageId));
+    // The colour list as it opens below the selector.
+    ShowDensitometryPage(PrintCurvePage);
+    PressSwatch("ShCol");
+    auto* list = Form->findChild<TColorListPopup*>(QStringLiteral("Ciano1"));
+    const QPixmap listPicture = list->grab();
+    EXPECT_EQ(listPicture.size(), QSize(66, 204));
+    if (!folder.isEmpty()) {
+        EXPECT_TRUE(listPicture.save(folder + QStringLiteral("/curves-colour-list.png")));
+    }
+    list->hide();
     Form->Timer->stop();
 }
 
