@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int SmallChartPoints = 8;
@@ -128,10 +130,13 @@ void DrawDotGainCurve(TCanvas& c, const TDotGainCurve& curve, TColor colour)
         int From, To;
         std::array<bool, TDotGainCurve::Points> Marks;
     };
+    // Film dot areas lie within 0 .. 100 %; a curve made elsewhere cannot
+    // make the loops run beyond them.
+    const auto film = [&](int i) { return std::clamp(curve.X[i], 0, 100); };
     const std::array<TPiece, TDotGainCurve::Pieces> pieces{{
-        {curve.X[0], curve.X[1], {true, false, false, false, false}},
-        {curve.X[1], curve.X[3], {false, true, true, true, false}},
-        {curve.X[3], curve.X[4], {false, false, false, false, true}},
+        {film(0), film(1), {true, false, false, false, false}},
+        {film(1), film(3), {false, true, true, true, false}},
+        {film(3), film(4), {false, false, false, false, true}},
     }};
     for (int piece = 0; piece < TDotGainCurve::Pieces; ++piece) {
         const TPiece& s = pieces[piece];

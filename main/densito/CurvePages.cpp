@@ -16,22 +16,10 @@
 
 namespace {
 
-constexpr int PrintCurveFrameMargin = 3;
-constexpr int DotGainCurveFrameMargin = 4;
-
 void SetText(QLabel* label, const QString& text)
 {
     if (label && label->text() != text)
         label->setText(text);
-}
-
-std::optional<int> DotPercent(const QString& text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < 1 || value > 99)
-        return std::nullopt;
-    return value;
 }
 
 // The curve colour of an ink: its solid.
@@ -164,7 +152,7 @@ void TDensitometryPages::PBxDGPaint(TCanvas& canvas)
 
 void TDensitometryPages::SetDotGainCurvePercent(int tint, const QString& text)
 {
-    const std::optional<int> value = DotPercent(text);
+    const std::optional<int> value = DotPercentFromText(text);
     if (!value)
         return;
     switch (tint) {

@@ -23,8 +23,6 @@ QString Name(const char* prefix, int number)
 constexpr int SmallSwatch = 25;
 // The step frame of both pages: 32 x 31 around a 25 x 25 swatch.
 constexpr QSize CurveFrameSize(32, 31);
-constexpr int PrintCurveFrameMargin = 3;
-constexpr int DotGainCurveFrameMargin = 4;
 
 // A white panel with a chart area inset by 2 pixels.
 TPaintBox* ChartPanel(QWidget* page, const char* panelName, const char* boxName, const QRect& panelGeometry)

@@ -8,6 +8,7 @@
 #include "DensityFormat.h"
 #include "FilterComboBox.h"
 #include "PageWidgets.h"
+#include "PaintBox.h"
 #include "ReadDensities.h"
 #include "main/PageHost.h"
 
@@ -29,16 +30,6 @@ void SetColor(TSwatch* swatch, const QColor& color)
 {
     if (swatch)
         swatch->SetColor(color);
-}
-
-// Whole numbers the settings fields accept.
-std::optional<int> DotPercent(const QString& text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < 1 || value > 99)
-        return std::nullopt;
-    return value;
 }
 
 }  // namespace
@@ -133,6 +124,8 @@ void TDensitometryPages::Retranslate()
     for (auto& [button, text] : V->FixedButtons)
         button->setText(text());
     V->FilterCB->Retranslate();
+    V->PBxPC->update();  // the charts' captions
+    V->PBxDG->update();
     SetText(V->Prompt, TrappingPromptText(Trapping.Prompt));
 }
 
@@ -273,7 +266,7 @@ void TDensitometryPages::DGvCB3Click(bool checked)
 
 void TDensitometryPages::SetDotPercent(int tint, const QString& text)
 {
-    const std::optional<int> value = DotPercent(text);
+    const std::optional<int> value = DotPercentFromText(text);
     if (!value)
         return;
     switch (tint) {
@@ -291,7 +284,7 @@ void TDensitometryPages::DGed3Change(const QString& text) { SetDotPercent(3, tex
 
 void TDensitometryPages::Ked1Change(const QString& text)
 {
-    const std::optional<int> value = DotPercent(text);
+    const std::optional<int> value = DotPercentFromText(text);
     if (!value)
         return;
     Config.DotContrast1 = *value;

@@ -22,6 +22,11 @@ class TValuePanel;
 class TColorListPopup;
 class TPaintBox;
 
+// The step frames of the curve pages lie this far outside their swatches'
+// top and left edges.
+inline constexpr int PrintCurveFrameMargin = 3;
+inline constexpr int DotGainCurveFrameMargin = 4;
+
 struct TInkPurityViews {
     std::array<TSwatch*, 3> Swatch{};
     std::array<QLabel*, 3> Value{};

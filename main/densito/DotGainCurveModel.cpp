@@ -18,10 +18,13 @@ constexpr double GainLimit = 100000.0;
 
 int DotGainCurvePercent(int tint)
 {
+    // The settings file may hold anything; the page works with what the
+    // settings page allows.
+    const auto allowed = [](std::int32_t percent) { return std::clamp<std::int32_t>(percent, 1, 99); };
     switch (tint) {
-    case 1: return Config.DotGainCurve1;
-    case 2: return Config.DotGainCurve2;
-    case 3: return Config.DotGainCurve3;
+    case 1: return allowed(Config.DotGainCurve1);
+    case 2: return allowed(Config.DotGainCurve2);
+    case 3: return allowed(Config.DotGainCurve3);
     }
     return 0;
 }

@@ -17,7 +17,7 @@ TDotGainCurve ResetDotGainCurve();
 // squares with as many terms as points). A piece whose fit fails keeps its
 // coefficients.
 void FitDotGainCurve(TDotGainCurve& curve);
-// The setting "Dot gain curve % k" (k = 1 .. 3).
+// The setting "Dot gain curve % k" (k = 1 .. 3), within 1 .. 99.
 int DotGainCurvePercent(int tint);
 
 class TDotGainCurveModel {

@@ -249,3 +249,17 @@ TEST(CurveChartsOnAbsurdValues, PointsFarOutsideThePlotStayOnTheCanvas)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CurveChartsOnAbsurdValues, FilmPositionsBeyondTheAxisDoNotRunAway)
+{
+    TDotGainCurve curve;
+    curve.X = {0, -2000000000, 50, 2000000000, 100};
+    curve.Y = {0, 5, 10, 5, 0};
+    TRecordingCanvas c(DotGainArea);
+    DrawDotGainCurve(c, curve, BlackInk);
+    EXPECT_LE(c.CallsOf(TCanvasOp::Line).size(), 103u);
+}
+
+}  // namespace

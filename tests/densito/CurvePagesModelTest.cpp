@@ -306,3 +306,16 @@ TEST_F(DotGainCurveModelTest, ASettingChangedDuringASequence)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DotGainCurveSettings, ValuesFromTheSettingsFileOutsideTheSpinRange)
+{
+    Config = ConfigType{};
+    Config.DotGainCurve1 = -7;
+    Config.DotGainCurve3 = 2000000000;
+    EXPECT_EQ(ResetDotGainCurve().X, (std::array<int, 5>{0, 1, 50, 99, 100}));
+    Config = ConfigType{};
+}
+
+}  // namespace
