@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 // Room the list keeps beside its items, as a menu keeps for its check marks,
 // so that the single-ink swatches (to 52 pixels) show whole.
