@@ -56,7 +56,7 @@ TMeasureLogHost::TMeasureLogHost(QWidget* mainSetupPage)
     LogCB->setGeometry(166, 52, 210, 18);
     LogFolderBtn = new QPushButton(mainSetupPage);
     LogFolderBtn->setObjectName(QStringLiteral("LogFolderBtn"));
-    LogFolderBtn->setGeometry(166, 72, 120, 22);
+    LogFolderBtn->setGeometry(166, 72, 140, 22);
     LogPathL = new QLabel(mainSetupPage);
     LogPathL->setObjectName(QStringLiteral("LogPathL"));
     LogPathL->setGeometry(37, 100, 494, 20);
