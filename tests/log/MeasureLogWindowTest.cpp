@@ -287,3 +287,20 @@ TEST_F(MeasureLogWindow, AnOlderSettingsFileLeavesTheLogOffAndTheFolderCanBeChos
     EXPECT_TRUE(ReadSettings().contains("Measurement log=1\nMeasurement log folder=" + chosen + "\n"))
         << ReadSettings().toStdString();
 }
+
+TEST_F(MeasureLogWindow, TheIccPageLogsItsSpectrumAndTheHostAddsTheDensities)
+{
+    StartWithLog(LogRoot.path(), false);
+    Form->V.PGC1->SetCurrentIndex(1);  // spectro tab
+    Form->V.PGC2->SetCurrentIndex(4);  // ICC conversion
+    Measure("magenta");
+    ASSERT_EQ(Handlers.back(), "MeasureICCPage");
+    TIt8 log = ReadLog();
+    ASSERT_TRUE(log);
+    ASSERT_EQ(Rows(log.get()), 1);
+    EXPECT_EQ(Cell(log.get(), 0, "SAMPLE_NAME"), "ICC conversion");
+    EXPECT_EQ(Cell(log.get(), 0, "AUTO_CHANNEL"), "Magenta");
+    EXPECT_GT(std::stod(Cell(log.get(), 0, "D_GREEN")), std::stod(Cell(log.get(), 0, "D_RED")));
+    // The page's own CIELAB (D50) is the log's.
+    EXPECT_EQ(QString::number(std::stod(Cell(log.get(), 0, "LAB_L")), 'f', 2), Form->findChild<QLabel*>("ICCLl")->text());
+}
