@@ -18,6 +18,7 @@
 
 namespace {
 
+// Texts are marked where they are used, so that the translation tools find them.
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("TMeasureLogHost", text);
@@ -67,7 +68,7 @@ TMeasureLogHost::TMeasureLogHost(QWidget* mainSetupPage)
     QObject::connect(LogFolderBtn, &QPushButton::clicked, LogFolderBtn, [this] { LogFolderBtnClick(); });
 
     ChooseFolder = [mainSetupPage](const QString& current) {
-        return QFileDialog::getExistingDirectory(mainSetupPage, Tr("Folder of the measurement log"), current);
+        return QFileDialog::getExistingDirectory(mainSetupPage, Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "Folder of the measurement log")), current);
     };
     Retranslate();
 }
@@ -133,7 +134,7 @@ void TMeasureLogHost::ReadingAccepted(const TAcceptedReading& reading)
 QString TMeasureLogHost::StatusAfterMeasurement(const QString& ready) const
 {
     if (Config.MeasurementLog && SessionLog && SessionLog->PendingRows() > 0)
-        return Tr("Measurement log NOT written!");
+        return Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "Measurement log NOT written!"));
     return ready;
 }
 
@@ -145,10 +146,10 @@ QString TMeasureLogHost::EndOfSession()
     const int rows = int(SessionLog->Rows().size());
     const int pending = SessionLog->PendingRows();
     if (pending == 0)
-        return Tr("The measurement log of this session is %1 (readings: %2).")
+        return Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "The measurement log of this session is %1 (readings: %2)."))
             .arg(Native(SessionLog->WrittenPath()))
             .arg(rows);
-    return Tr("The measurement log %1 could not be written: %2 readings of this session are not in it.")
+    return Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "The measurement log %1 could not be written: %2 readings of this session are not in it."))
         .arg(Native(SessionLog->FilePath()))
         .arg(pending);
 }
@@ -178,9 +179,9 @@ void TMeasureLogHost::LogFolderBtnClick()
 
 void TMeasureLogHost::Retranslate()
 {
-    LogCB->setText(Tr("Keep a measurement log"));
-    LogFolderBtn->setText(Tr("Log folder..."));
-    LogFolderBtn->setToolTip(Tr("Choose the folder the measurement log is written to"));
+    LogCB->setText(Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "Keep a measurement log")));
+    LogFolderBtn->setText(Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "Log folder...")));
+    LogFolderBtn->setToolTip(Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "Choose the folder the measurement log is written to")));
     ShowWhere();
 }
 
@@ -189,15 +190,15 @@ void TMeasureLogHost::ShowWhere()
     QString text;
     const QString folder = EffectiveFolder();
     if (!Config.MeasurementLog) {
-        text = Tr("Measurement log off; folder: %1").arg(Native(folder));
+        text = Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "Measurement log off; folder: %1")).arg(Native(folder));
     } else if (!SessionLog || SessionLog->Rows().empty()) {
-        text = Tr("This session's log will be in %1").arg(Native(folder));
+        text = Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "This session's log will be in %1")).arg(Native(folder));
     } else if (SessionLog->PendingRows() > 0) {
-        text = Tr("Cannot write %1: %2 readings kept until it can be written")
+        text = Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "Cannot write %1: %2 readings kept until it can be written"))
                    .arg(Native(SessionLog->FilePath()))
                    .arg(SessionLog->PendingRows());
     } else {
-        text = Tr("This session's log: %1").arg(Native(SessionLog->WrittenPath()));
+        text = Tr(QT_TRANSLATE_NOOP("TMeasureLogHost", "This session's log: %1")).arg(Native(SessionLog->WrittenPath()));
     }
     LogPathL->setText(LogPathL->fontMetrics().elidedText(text, Qt::ElideMiddle, LogPathL->width()));
     LogPathL->setToolTip(text);
