@@ -576,13 +576,14 @@ void TMainForm::PaperMeasBtnClick()
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     // Closing ends every dialog of the window, so that nothing waits on.
+    const bool firstClose = !Closing;  // the word about the log is said once
     Closing = true;
     Timer->stop();
     TimerS->stop();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
             dialog->reject();
-    if (LogHost && EndOfSessionMessage) {
+    if (firstClose && LogHost && EndOfSessionMessage) {
         const QString message = LogHost->EndOfSession();
         if (!message.isEmpty())
             EndOfSessionMessage(message);
