@@ -557,12 +557,12 @@ void TMainForm::MeasurePaper()
         dialog->exec();
     }
     if (Config.PaperMeasured) {
-        SetStatus(0, [] { return tr("Ready..."); });
-        PaperPending = false;
         TAcceptedReading paper{"Paper", std::nullopt, -1, std::array<double, 36>{}};
         for (int i = 0; i < SpectrumSize; ++i)
             (*paper.Spectrum)[std::size_t(i)] = PaperDialog()->SubstrateSpectrum[std::size_t(i)];
         ReadingAccepted(paper);
+        SetStatus(0, [this] { return LogHost->StatusAfterMeasurement(tr("Ready...")); });
+        PaperPending = false;
     }
     if (!Closing)
         Timer->start();

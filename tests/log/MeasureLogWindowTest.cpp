@@ -181,7 +181,8 @@ TEST_F(MeasureLogWindow, AFolderThatCannotBeWrittenKeepsTheRowsAndWritesThemLate
         QFile blocker(folder);
         ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     }
-    StartWithLog(folder, false);
+    StartWithLog(folder, true);
+    EXPECT_EQ(Panel(0), "Measurement log NOT written!");  // the paper's row
     ShowDensitometry(DensityPage);
     Measure("cyan");
     EXPECT_EQ(Panel(0), "Measurement log NOT written!");
@@ -189,18 +190,19 @@ TEST_F(MeasureLogWindow, AFolderThatCannotBeWrittenKeepsTheRowsAndWritesThemLate
     EXPECT_TRUE(LogLine().startsWith("Cannot write")) << LogLine().toStdString();
     Measure("magenta");
     EXPECT_EQ(Panel(0), "Measurement log NOT written!");
-    EXPECT_EQ(Form->LogHost->Log()->PendingRows(), 2);
+    EXPECT_EQ(Form->LogHost->Log()->PendingRows(), 3);
 
     ASSERT_TRUE(QFile::remove(folder));
     Measure("yellow");
     EXPECT_EQ(Panel(0), "Ready...");
     TIt8 log = ReadLog();
     ASSERT_TRUE(log);
-    ASSERT_EQ(Rows(log.get()), 3);
-    EXPECT_EQ(Cell(log.get(), 0, "AUTO_CHANNEL"), "Cyan");
-    EXPECT_EQ(Cell(log.get(), 1, "AUTO_CHANNEL"), "Magenta");
-    EXPECT_EQ(Cell(log.get(), 2, "AUTO_CHANNEL"), "Yellow");
-    EXPECT_EQ(Cell(log.get(), 2, "DENSITY_REFERENCE"), "Absolute");
+    ASSERT_EQ(Rows(log.get()), 4);
+    EXPECT_EQ(Cell(log.get(), 0, "SAMPLE_NAME"), "Paper");
+    EXPECT_EQ(Cell(log.get(), 1, "AUTO_CHANNEL"), "Cyan");
+    EXPECT_EQ(Cell(log.get(), 2, "AUTO_CHANNEL"), "Magenta");
+    EXPECT_EQ(Cell(log.get(), 3, "AUTO_CHANNEL"), "Yellow");
+    EXPECT_EQ(Cell(log.get(), 3, "DENSITY_REFERENCE"), "Paper white");
 }
 
 TEST_F(MeasureLogWindow, WhatCouldNotBeWrittenIsToldAtTheEnd)
