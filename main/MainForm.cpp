@@ -11,6 +11,7 @@
 #include "EyeOne.h"
 #include "ICCPage.h"
 #include "LanguageChooser.h"
+#include "MeasureLogHost.h"
 #include "MeasureP.h"
 #include "PageControl.h"
 #include "ScrollText.h"
@@ -142,6 +143,7 @@ void TMainForm::FormCreate()
 {
     EyeOne::LoadInstrumentLibrary();  // every operation tests the handle itself
     LoadSettings();
+    LogHost = std::make_unique<TMeasureLogHost>(V.SetupPages[0]);
     Sample = std::make_unique<TData>(EmptySpectrum);
     Measure = std::make_unique<TData>(EmptySpectrum);
     if (Config.LanguageId != LanguageNotChosen)
@@ -413,7 +415,7 @@ void TMainForm::TimerTimer()
         default:  // Setup: the press is used up
             break;
         }
-        SetStatus(0, [] { return tr("Ready..."); });
+        SetStatus(0, [this] { return LogHost->StatusAfterMeasurement(tr("Ready...")); });
         // One press is handled once: wait for the release, without pause. A
         // driver that keeps answering "pressed" must not freeze the window, so
         // past ReleaseWaitMs the wait goes on in the later turns instead.
@@ -507,6 +509,11 @@ void TMainForm::MeasureICCPage()
     ICC->MeasureICCPage();
 }
 
+void TMainForm::ReadingAccepted(const TAcceptedReading& reading)
+{
+    LogHost->ReadingAccepted(reading);
+}
+
 void TMainForm::AppIdle()
 {
     if (windowTitle() != PageTitle)
@@ -554,7 +561,11 @@ void TMainForm::MeasurePaper()
         dialog->exec();
     }
     if (Config.PaperMeasured) {
-        SetStatus(0, [] { return tr("Ready..."); });
+        TAcceptedReading paper{"Paper", std::nullopt, -1, std::array<double, 36>{}};
+        for (int i = 0; i < SpectrumSize; ++i)
+            (*paper.Spectrum)[std::size_t(i)] = PaperDialog()->SubstrateSpectrum[std::size_t(i)];
+        ReadingAccepted(paper);
+        SetStatus(0, [this] { return LogHost->StatusAfterMeasurement(tr("Ready...")); });
         PaperPending = false;
     }
     if (!Closing)
@@ -569,12 +580,18 @@ void TMainForm::PaperMeasBtnClick()
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     // Closing ends every dialog of the window, so that nothing waits on.
+    const bool firstClose = !Closing;  // the word about the log is said once
     Closing = true;
     Timer->stop();
     TimerS->stop();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
             dialog->reject();
+    if (firstClose && LogHost && EndOfSessionMessage) {
+        const QString message = LogHost->EndOfSession();
+        if (!message.isEmpty())
+            EndOfSessionMessage(message);
+    }
     QWidget::closeEvent(event);
 }
 
@@ -845,6 +862,8 @@ void TMainForm::changeEvent(QEvent* event)
 void TMainForm::Retranslate()
 {
     RetranslateMainWindowView(V);
+    if (LogHost)
+        LogHost->Retranslate();
     if (Densito)
         Densito->Retranslate();
     // The one text the window sets itself that has words in it.

@@ -25,6 +25,7 @@ class TCalibrDlg;
 class TData;
 class TDensitometryPages;
 class TICCPage;
+class TMeasureLogHost;
 class TMeasurePDlg;
 
 class TMainForm : public QWidget, public TPageHost {
@@ -41,6 +42,7 @@ public:
     TMainWindowView V;
     std::unique_ptr<TDensitometryPages> Densito;
     TICCPage* ICC = nullptr;
+    std::unique_ptr<TMeasureLogHost> LogHost;  // the measurement log and its Main setup controls
 
     QTimer* Timer = nullptr;   // measurement loop, 100 ms
     QTimer* TimerS = nullptr;  // start-up sequence, 1000 ms
@@ -121,6 +123,9 @@ public:
     std::function<bool()> DownArrowHeld;
     // Runs once each time the start-up sequence has ended.
     std::function<void()> StartupFinished;
+    // The closing window's word about the measurement log (where it is, or
+    // what was not written); the program shows it in a message box.
+    std::function<void(const QString& message)> EndOfSessionMessage;
 
     // TPageHost
     void EnableStartupTimer() override;
@@ -128,6 +133,7 @@ public:
     void FocusDummy() override;
     TData* SampleData() override;
     TData* MeasureData() override;
+    void ReadingAccepted(const TAcceptedReading& reading) override;
 
     // The texts of the driver as the window shows them (single-byte or UTF-8
     // text, control characters as blanks).

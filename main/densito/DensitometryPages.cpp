@@ -134,6 +134,29 @@ std::optional<TDensityMeasurement> TDensitometryPages::Read()
     return ReadDensities(Host);
 }
 
+void TDensitometryPages::Accepted(const TDensityMeasurement& reading, const std::string& name)
+{
+    TAcceptedReading accepted;
+    accepted.Name = name;
+    accepted.Densities = reading.Densities;
+    accepted.Channel = ChannelIndex(reading.Channel);
+    Host.ReadingAccepted(accepted);
+}
+
+namespace {
+
+// Names of the steps in the measurement log (the program's own English
+// names, so that logs made in any language read alike).
+std::string PercentStep(const char* page, int percent)
+{
+    return std::string(page) + " " + std::to_string(percent) + "%";
+}
+
+const char* const InkSteps[] = {"Cyan", "Magenta", "Yellow"};
+const char* const TrappingSteps[] = {"Substrate", "First down", "Second down", "Overprint"};
+
+}  // namespace
+
 TPatchColorSource TDensitometryPages::PatchColorSource() const
 {
     return [this] { return PatchColor ? ColorFromPacked(PatchColor()) : SwatchClearGrey; };
@@ -148,6 +171,7 @@ void TDensitometryPages::MeasureDensityPage()
         return;
     Density.Measure(*reading, Config.FilterChoice);
     ShowDensityPages();
+    Accepted(*reading, "Density");
 }
 
 void TDensitometryPages::MeasureDensityDiffPage()
@@ -156,8 +180,10 @@ void TDensitometryPages::MeasureDensityDiffPage()
     if (!reading)
         return;
     DensityDiff.ReferenceSide = V->RefButton->isChecked();
+    const bool reference = DensityDiff.ReferenceSide;
     DensityDiff.Measure(*reading, PatchColorSource());
     ShowDensityDiffPage();
+    Accepted(*reading, reference ? "Densities diff Reference" : "Densities diff Measure");
 }
 
 void TDensitometryPages::MeasureDotGainPage()
@@ -165,8 +191,11 @@ void TDensitometryPages::MeasureDotGainPage()
     const auto reading = Read();
     if (!reading)
         return;
-    if (DotGain.Measure(*reading, SharedState))
-        ShowDotGainPage();
+    const int step = DotGain.Step;
+    if (!DotGain.Measure(*reading, SharedState))
+        return;  // another ink than the solid's: ignored
+    ShowDotGainPage();
+    Accepted(*reading, step == 0 ? std::string("Dot Gain Solid") : PercentStep("Dot Gain", TDotGainModel::NominalDot(step)));
 }
 
 void TDensitometryPages::MeasureDotAreaPage()
@@ -174,8 +203,10 @@ void TDensitometryPages::MeasureDotAreaPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = DotArea.Step;
     DotArea.Measure(*reading, SharedState, PatchColorSource());
     ShowDotAreaPage();
+    Accepted(*reading, step == 0 ? std::string("Dot Area Solid") : "Dot Area Tint " + std::to_string(step));
 }
 
 void TDensitometryPages::MeasurePrintContrastPage()
@@ -183,8 +214,10 @@ void TDensitometryPages::MeasurePrintContrastPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = PrintContrast.Step;
     PrintContrast.Measure(*reading, SharedState);
     ShowPrintContrastPage();
+    Accepted(*reading, step == 0 ? std::string("Print Contrast Solid") : PercentStep("Print Contrast", Config.DotContrast1));
 }
 
 void TDensitometryPages::MeasureTrappingPage()
@@ -192,8 +225,13 @@ void TDensitometryPages::MeasureTrappingPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = Trapping.Step;
     Trapping.Measure(*reading, PatchColorSource());
     ShowTrappingPage();
+    // A down colour the page passed over (black, or the first one's ink) is not logged.
+    const bool passedOver = (step == 1 && !Trapping.FirstDown) || (step == 2 && !Trapping.SecondDown);
+    if (!passedOver && step >= 0 && step < int(std::size(TrappingSteps)))
+        Accepted(*reading, std::string("Trapping ") + TrappingSteps[step]);
 }
 
 void TDensitometryPages::MeasureHueErrorPage()
@@ -201,8 +239,11 @@ void TDensitometryPages::MeasureHueErrorPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = HueError.Step;
     HueError.Measure(*reading, SharedState, PatchColorSource());
     ShowInkPurityPage(HueError, V->HueError);
+    if (step >= 0 && step < int(std::size(InkSteps)))
+        Accepted(*reading, std::string("Hue error ") + InkSteps[step]);
 }
 
 void TDensitometryPages::MeasureGraynessPage()
@@ -210,8 +251,11 @@ void TDensitometryPages::MeasureGraynessPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = Grayness.Step;
     Grayness.Measure(*reading, SharedState, PatchColorSource());
     ShowInkPurityPage(Grayness, V->Grayness);
+    if (step >= 0 && step < int(std::size(InkSteps)))
+        Accepted(*reading, std::string("Grayness ") + InkSteps[step]);
 }
 
 QWidget* TDensitometryPages::BlinkFrame(int pgc0Index) const

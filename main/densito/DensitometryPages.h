@@ -137,6 +137,8 @@ public slots:
 
 private:
     std::optional<TDensityMeasurement> Read();
+    // Hands a reading the page accepted to the host's measurement log.
+    void Accepted(const TDensityMeasurement& reading, const std::string& name);
     TPatchColorSource PatchColorSource() const;
     void SetDotVisible(int tint, bool visible);
     void SetDotPercent(int tint, const QString& text);

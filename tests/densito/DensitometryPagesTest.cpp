@@ -847,3 +847,62 @@ TEST_F(DensitometryPagesTest, PagesPaintAfterASeries)
 }
 
 }  // namespace
+
+// What the pages hand to the measurement log: one name per accepted reading,
+// nothing for a reading the page ignored.
+TEST_F(DensitometryPagesTest, AcceptedReadingsAreHandedOverWithPageAndStepNames)
+{
+    using TMeasure = void (TDensitometryPages::*)();
+    const struct {
+        TMeasure Handler;
+        const char* Patch;
+        const char* Logged;  // nullptr: ignored by the page
+    } steps[] = {
+        {&TDensitometryPages::MeasureDensityPage, "cyan", "Density"},
+        {&TDensitometryPages::MeasureDotGainPage, "magenta", "Dot Gain Solid"},
+        {&TDensitometryPages::MeasureDotGainPage, "cyan-75", nullptr},  // another ink than the solid's
+        {&TDensitometryPages::MeasureDotGainPage, "magenta-75", "Dot Gain 75%"},
+        {&TDensitometryPages::MeasureDotAreaPage, "cyan", "Dot Area Solid"},
+        {&TDensitometryPages::MeasureDotAreaPage, "cyan-50", "Dot Area Tint 1"},
+        {&TDensitometryPages::MeasurePrintContrastPage, "black", "Print Contrast Solid"},
+        {&TDensitometryPages::MeasurePrintContrastPage, "black-75", "Print Contrast 75%"},
+        {&TDensitometryPages::MeasureTrappingPage, "paper", "Trapping Substrate"},
+        {&TDensitometryPages::MeasureTrappingPage, "black", nullptr},  // black is passed over
+        {&TDensitometryPages::MeasureTrappingPage, "cyan", "Trapping Second down"},
+        {&TDensitometryPages::MeasureTrappingPage, "red", "Trapping Overprint"},
+        {&TDensitometryPages::MeasureTrappingPage, "paper", "Trapping Substrate"},
+        {&TDensitometryPages::MeasureTrappingPage, "magenta", "Trapping First down"},
+        {&TDensitometryPages::MeasureTrappingPage, "magenta", nullptr},  // the first one's ink is passed over
+        {&TDensitometryPages::MeasureHueErrorPage, "cyan", "Hue error Cyan"},
+        {&TDensitometryPages::MeasureGraynessPage, "cyan", "Grayness Cyan"},
+        {&TDensitometryPages::MeasureGraynessPage, "magenta", "Grayness Magenta"},
+    };
+    for (const auto& s : steps) {
+        Place(s.Patch);
+        const std::size_t before = Host.Accepted.size();
+        (Group.get()->*s.Handler)();
+        if (!s.Logged) {
+            EXPECT_EQ(Host.Accepted.size(), before) << s.Patch;
+            continue;
+        }
+        ASSERT_EQ(Host.Accepted.size(), before + 1) << s.Logged;
+        const TAcceptedReading& r = Host.Accepted.back();
+        EXPECT_EQ(r.Name, s.Logged);
+        ASSERT_TRUE(r.Densities.has_value()) << s.Logged;
+        EXPECT_GE(r.Channel, 0);
+        EXPECT_LT(r.Channel, 4);
+        EXPECT_FALSE(r.Spectrum.has_value());  // the host reads it for the row
+    }
+
+    // Densities diff: reference and compared side; no sample: nothing.
+    Find<QPushButton>("MeasDRefBtn")->click();
+    Place("cyan");
+    Group->MeasureDensityDiffPage();
+    EXPECT_EQ(Host.Accepted.back().Name, "Densities diff Reference");
+    Group->MeasureDensityDiffPage();
+    EXPECT_EQ(Host.Accepted.back().Name, "Densities diff Measure");
+    const std::size_t count = Host.Accepted.size();
+    Sim->SetSampleCount(0);
+    Group->MeasureDensityPage();
+    EXPECT_EQ(Host.Accepted.size(), count);
+}
