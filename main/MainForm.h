@@ -25,6 +25,7 @@ class TCalibrDlg;
 class TData;
 class TDensitometryPages;
 class TICCPage;
+class TSpectroPages;
 class TMeasurePDlg;
 
 class TMainForm : public QWidget, public TPageHost {
@@ -41,6 +42,7 @@ public:
     TMainWindowView V;
     std::unique_ptr<TDensitometryPages> Densito;
     TICCPage* ICC = nullptr;
+    std::unique_ptr<TSpectroPages> Spectro;
 
     QTimer* Timer = nullptr;   // measurement loop, 100 ms
     QTimer* TimerS = nullptr;  // start-up sequence, 1000 ms

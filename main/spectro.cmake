@@ -19,9 +19,19 @@ set_target_properties(kv_spectro_model PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORC
 
 add_library(kv_spectro STATIC
     ${KV_SPECTRO_DIR}/ICCPage.h
-    ${KV_SPECTRO_DIR}/ICCPage.cpp)
+    ${KV_SPECTRO_DIR}/ICCPage.cpp
+    ${KV_SPECTRO_DIR}/SpectroWidgets.h
+    ${KV_SPECTRO_DIR}/SpectroWidgets.cpp
+    ${KV_SPECTRO_DIR}/SpectroPages.h
+    ${KV_SPECTRO_DIR}/SpectroPages.cpp
+    ${KV_SPECTRO_DIR}/SpectroPagesLayout.cpp)
 # "ICCPage.h" from the shell, "PageHost.h" from the page.
 target_include_directories(kv_spectro PUBLIC ${KV_SPECTRO_DIR} ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(kv_spectro
-    PUBLIC kv_spectro_model kv_cms kv_colour kv_settings Qt6::Widgets
+    PUBLIC kv_spectro_model kv_cms kv_colour kv_settings kv_look kv_graphs Qt6::Widgets
     PRIVATE kv_eyeone kv_eye1lib)
+set_target_properties(kv_spectro PROPERTIES AUTOMOC ON)
+# The CieLab page reads its background picture beside the executable.
+if(TARGET kv_cielab_picture)
+  add_dependencies(kv_spectro kv_cielab_picture)
+endif()
