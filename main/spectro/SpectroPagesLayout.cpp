@@ -1,5 +1,5 @@
 // Building the spectro pages: every widget at its place with its name.
-// Sizes in pixels; the window gives each page about 588 x 356.
+// Sizes in pixels; the window gives each page about 590 x 378.
 #include "SpectroPages.h"
 
 #include "Fonts.h"
@@ -78,7 +78,7 @@ QComboBox* IlluminantList(QWidget* parent, const QString& name, const QRect& geo
 }
 
 // Colorimetry page geometry.
-constexpr int AreaLeft = 14, AreaTop = 6, AreaWidth = 560, AreaHeight = 252;
+constexpr int AreaLeft = 14, AreaTop = 28, AreaWidth = 560, AreaHeight = 252;
 constexpr int SwatchWidth = 280, SwatchHeight = 256;
 constexpr int PanelWidth = 150, PanelHeight = 180;
 constexpr int RowTop = 30, RowPitch = 29, RowHeight = 22;
@@ -161,6 +161,10 @@ void TSpectroPages::BuildColorimetryPage(QWidget* page)
         button->setIcon(MeasureButtonIcon(reference));
         button->setIconSize(QSize(24, 24));
         button->setFocusPolicy(Qt::NoFocus);
+        // The button that is down must read as down in every skin.
+        button->setStyleSheet(QStringLiteral(
+            "QPushButton { background: #F4F4F4; border: 1px solid #A0A0A0; border-radius: 3px; padding: 2px 8px; }"
+            "QPushButton:checked { background: #C9D7EE; border: 2px solid #000080; font-weight: bold; }"));
         return button;
     };
     MeasRefBtn = toggle("MeasRefBtn", QRect(10, 206, 184, 38), true);
@@ -197,7 +201,7 @@ void TSpectroPages::BuildColorimetryPage(QWidget* page)
 
 void TSpectroPages::BuildReflectancePage(QWidget* page)
 {
-    QFrame* panel = ChartPanel(page, "ReflectancePanel", QRect(4, 2, 579, 337));
+    QFrame* panel = ChartPanel(page, "ReflectancePanel", QRect(5, 16, 579, 337));
     PBX1 = ChartArea(panel, "PBX1", QRect(3, 3, 573, 331));
     PBX1->setCursor(Qt::CrossCursor);
 
@@ -238,13 +242,13 @@ void TSpectroPages::BuildDeltaLabPage(QWidget* page)
 
 void TSpectroPages::BuildCieLabPage(QWidget* page)
 {
-    QFrame* panel = ChartPanel(page, "CieLabPanel", QRect(119, 3, 350, 350));
+    QFrame* panel = ChartPanel(page, "CieLabPanel", QRect(119, 14, 350, 350));
     PBCircle = ChartArea(panel, "PBCircle", QRect(1, 1, 348, 348));
 }
 
 void TSpectroPages::BuildVisualMatchPage(QWidget* page)
 {
-    QWidget* panel = FilledWidget(page, "VisualMatchPanel", QRect(31, 4, 526, 348), VisualPanelGrey);
+    QWidget* panel = FilledWidget(page, "VisualMatchPanel", QRect(31, 14, 526, 348), VisualPanelGrey);
     QLabel* heading = MakeSpectroLabel(panel, QStringLiteral("IlluminantsTitleL"), QRect(0, 4, 526, 18),
                                        SansSerifFont(12, true), TitleGrey, Qt::AlignCenter);
     FixedLabels.push_back({heading, [] { return tr("Illuminants"); }});
