@@ -519,3 +519,30 @@ TEST_F(SpectroMainWindow, TextsFollowTheLanguage)
     EXPECT_EQ(Form->findChild<QLabel*>("IlluminantsTitleL")->text(), "Illuminants");
     EXPECT_EQ(p.MeasRefBtn->text(), "Sample measurement");
 }
+
+// A broken driver's spectra (huge, negative, NaN made 0 by the binding):
+// the pages show texts and draw their charts without failing.
+TEST_F(SpectroMainWindow, AbsurdSpectraAreShownAndDrawn)
+{
+    Start();
+    TSpectroPages& p = Pages();
+    TSimControl::TSpectrum huge{}, negative{};
+    huge.fill(1e30f);
+    negative.fill(-0.5f);
+    for (const TSimControl::TSpectrum& s : {huge, negative, huge}) {
+        Sim.PlaceSpectrum(s);
+        Handlers.clear();
+        PressAndTurn();
+        EXPECT_EQ(Handlers, std::vector<std::string>{"MeasureSpectroPage"});
+        for (TPaintBox* box : {p.PBX1, p.PBXab, p.PBXdl, p.PBCircle})
+            EXPECT_FALSE(box->Render().isNull()) << box->objectName().toStdString();
+        for (QLabel* label : p.MeasValue)
+            EXPECT_FALSE(label->text().isEmpty());
+        MoveMouse(300, Qt::ControlModifier);
+        EXPECT_TRUE(p.LL->text().startsWith("5")) << p.LL->text().toStdString();
+    }
+    Sim.SetBadAnswer(I1SimBadNaNSpectrum);
+    PressAndTurn();
+    EXPECT_TRUE(SpectrumIsEmpty(Form->MeasureData()->Spectrum));
+    EXPECT_EQ(p.MeasValue[0]->text(), "0.00");
+}
