@@ -71,11 +71,9 @@ int DeltaABSpan(const TData* record)
     if (da <= 5 && db <= 5)
         return 10;
     const double m = std::fmax(da, db);
-    // A NaN difference shows the smallest span; a huge one is held where the
-    // integer span cannot overflow (the marker then lies off the surface).
     if (std::isnan(m))
         return 10;
-    const double span = 2 * std::trunc(std::fmin(m + 2, double(MaxChartCoordinate)));
+    const double span = 2 * std::trunc(std::fmin(m + 2, MaxDeltaABSpan / 2.0));
     return static_cast<int>(span);
 }
 

@@ -16,8 +16,15 @@ struct TDeltaABGeometry {
 };
 TDeltaABGeometry DeltaABGeometry(const TDrawingArea& area);
 
+// Largest span drawn. Differences of real surface colours stay far below it
+// (a* and b* lie within about ±130); only broken data reaches it, and such a
+// marker is drawn where it falls, off the plot, instead of the chart drawing
+// hundreds of thousands of ticks.
+inline constexpr int MaxDeltaABSpan = 1000;
+
 // Span S in whole units across the plot for the record's Δa*, Δb*: 10 without
-// a record or within ±5, else 2 × Trunc(max(|Δa*|, |Δb*|) + 2).
+// a record or within ±5, else 2 × Trunc(max(|Δa*|, |Δb*|) + 2), at most
+// MaxDeltaABSpan (NaN differences give 10).
 int DeltaABSpan(const TData* record);
 // Label step of the axes for the half span N: 1 (N ≤ 8), 3 (N ≤ 15), else 5.
 int DeltaABLabelStep(int halfSpan);
