@@ -24,6 +24,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -545,4 +547,28 @@ TEST_F(SpectroMainWindow, AbsurdSpectraAreShownAndDrawn)
     PressAndTurn();
     EXPECT_TRUE(SpectrumIsEmpty(Form->MeasureData()->Spectrum));
     EXPECT_EQ(p.MeasValue[0]->text(), "0.00");
+}
+
+// --trace prints the named labels of the window whose text a handler changed:
+// a spectro measurement changes the page's figures under their names.
+TEST_F(SpectroMainWindow, AMeasurementChangesNamedLabelsForTheTrace)
+{
+    Start();
+    const auto namedTexts = [this] {
+        std::map<QString, QString> texts;
+        for (const QLabel* label : Form->findChildren<QLabel*>())
+            if (!label->objectName().isEmpty())
+                texts[label->objectName()] = label->text();
+        return texts;
+    };
+    Measure("cyan");
+    const std::map<QString, QString> before = namedTexts();
+    Measure("magenta");
+    std::vector<std::string> changed;
+    for (const auto& [name, text] : namedTexts())
+        if (before.at(name) != text)
+            changed.push_back(name.toStdString());
+    for (const char* name : {"LM01", "LM02", "LM03", "LD01", "LD05", "deL", "DeL1", "IML11", "IML1"})
+        EXPECT_NE(std::find(changed.begin(), changed.end(), name), changed.end()) << name;
+    EXPECT_EQ(std::find(changed.begin(), changed.end(), "LC01"), changed.end());
 }
