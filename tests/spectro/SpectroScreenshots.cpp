@@ -88,6 +88,17 @@ TEST_F(SpectroScreenshots, DISABLED_Screenshots)
         }
     }
     QCoreApplication::removeTranslator(&tsv);
+
+    // Colorimetry in CIExyY (two rows hidden, four decimals), in every skin.
+    Form->V.SpColCB->setCurrentIndex(6);
+    emit Form->V.SpColCB->activated(6);
+    Form->V.PGC2->SetCurrentIndex(0);
+    for (int skin = 0; skin <= 5; ++skin) {
+        ApplySkin(skin);
+        QCoreApplication::processEvents();
+        const QString file = QStringLiteral("%1/spectro-colorimetry-xyY-skin%2.png").arg(folder).arg(skin);
+        EXPECT_TRUE(Form->grab().save(file)) << file.toStdString();
+    }
 }
 
 }  // namespace
