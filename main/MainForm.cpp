@@ -17,6 +17,7 @@
 #include "ScrollText.h"
 #include "Settings.h"
 #include "Skins.h"
+#include "SpectroPages.h"
 #include "StatusPanels.h"
 #include "TData.h"
 #include "TabDrawing.h"
@@ -134,6 +135,8 @@ TMainForm::TMainForm(QWidget* parent)
     // The measurement pages inside the view's empty page widgets.
     Densito = std::make_unique<TDensitometryPages>(*this, V.DensitometryPages, nullptr);
     ICC = new TICCPage(*this, V.SpectroPages[IccConversionPage], this);
+    Spectro = std::make_unique<TSpectroPages>(*this, V.SpectroPages, TSpectroChoosers{V.SpColCB, V.IllCB, V.ObsCB});
+    Spectro->ConditionsChanged = [this] { SetStatus(2, [] { return QString::fromStdString(ConditionsText()); }); };
 
     ConnectControls();
     FormCreate();
@@ -500,7 +503,8 @@ void TMainForm::MeasureGraynessPage()
 
 void TMainForm::MeasureSpectroPage()
 {
-    Dispatched("MeasureSpectroPage");  // the colorimetry pages are not built yet
+    Dispatched("MeasureSpectroPage");
+    Spectro->MeasureSpectroPage();
 }
 
 void TMainForm::MeasureICCPage()
@@ -712,6 +716,7 @@ void TMainForm::InitControls()
     Config.PaperMeasured = false;
     Densito->Reset();  // also FilterCB "Auto" and FilterChoice 0
     ICC->InitControls();
+    Spectro->InitControls();
 
     V.PGC1->SetTabVisible(SpectroTab, false);
     ShowPage(V.PGC0, 0);

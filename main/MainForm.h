@@ -26,6 +26,7 @@ class TData;
 class TDensitometryPages;
 class TICCPage;
 class TMeasureLogHost;
+class TSpectroPages;
 class TMeasurePDlg;
 
 class TMainForm : public QWidget, public TPageHost {
@@ -43,6 +44,7 @@ public:
     std::unique_ptr<TDensitometryPages> Densito;
     TICCPage* ICC = nullptr;
     std::unique_ptr<TMeasureLogHost> LogHost;  // the measurement log and its Main setup controls
+    std::unique_ptr<TSpectroPages> Spectro;
 
     QTimer* Timer = nullptr;   // measurement loop, 100 ms
     QTimer* TimerS = nullptr;  // start-up sequence, 1000 ms
