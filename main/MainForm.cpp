@@ -375,6 +375,7 @@ int TMainForm::ActiveTag() const
 void TMainForm::TimerTimer()
 {
     Timer->stop();
+    bool handled = false;
     if (AwaitingRelease) {
         if (EyeOne::I1_KeyPressed() != 0)
             AwaitingRelease = false;
@@ -423,9 +424,12 @@ void TMainForm::TimerTimer()
                 break;
             }
         }
+        handled = true;
     }
     if (!Closing)
         Timer->start();
+    if (handled && PressHandled)
+        PressHandled();
 }
 
 void TMainForm::Dispatched(const char* handler)

@@ -121,6 +121,9 @@ public:
     std::function<bool()> DownArrowHeld;
     // Runs once each time the start-up sequence has ended.
     std::function<void()> StartupFinished;
+    // Runs after each press the measurement loop has handled, once the
+    // button is up again and the loop is about to poll anew.
+    std::function<void()> PressHandled;
 
     // TPageHost
     void EnableStartupTimer() override;

@@ -26,7 +26,13 @@ if(KV_SHELL_READY)
       ${CMAKE_CURRENT_LIST_DIR}/LanguageChooser.h
       ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
       ${CMAKE_CURRENT_LIST_DIR}/MainForm.h
-      ${CMAKE_CURRENT_LIST_DIR}/PageHost.h)
+      ${CMAKE_CURRENT_LIST_DIR}/PageHost.h
+      ${CMAKE_CURRENT_LIST_DIR}/DialogWatch.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/DialogWatch.h
+      ${CMAKE_CURRENT_LIST_DIR}/Tour.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/Tour.h
+      ${CMAKE_CURRENT_LIST_DIR}/TourPlan.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/TourPlan.h)
   target_include_directories(kv_shell PUBLIC ${CMAKE_CURRENT_LIST_DIR})
   target_link_libraries(kv_shell PUBLIC ${KV_SHELL_NEEDS} kv_eyeone Qt6::Widgets)
   set_target_properties(kv_shell PROPERTIES AUTOMOC ON)
