@@ -426,10 +426,10 @@ void TMainForm::TimerTimer()
         }
         handled = true;
     }
-    if (!Closing)
-        Timer->start();
     if (handled && PressHandled)
         PressHandled();
+    if (!Closing)
+        Timer->start();
 }
 
 void TMainForm::Dispatched(const char* handler)

@@ -122,7 +122,7 @@ public:
     // Runs once each time the start-up sequence has ended.
     std::function<void()> StartupFinished;
     // Runs after each press the measurement loop has handled, once the
-    // button is up again and the loop is about to poll anew.
+    // button is up again, before the loop polls anew (the loop is still off).
     std::function<void()> PressHandled;
 
     // TPageHost

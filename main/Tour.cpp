@@ -143,6 +143,16 @@ void TTour::Begin()
 
 void TTour::Go()
 {
+    // While the tour clicks and takes pictures the measurement loop pauses,
+    // as it does while the operator's hand is on the mouse: a press is
+    // handled only once its page shows, and counted there. (Called from
+    // PressHandled the loop is off already and switches itself on after.)
+    const bool looping = Form->Timer->isActive();
+    Form->Timer->stop();
+    const auto resume = [this, looping] {
+        if (looping && !Finished)
+            Form->Timer->start();
+    };
     // Pages that wait for nothing are pictured at once; the loop stops at a
     // page that waits for presses, which PressHandled then counts.
     while (Stop < Order.size()) {
@@ -162,6 +172,7 @@ void TTour::Go()
             SinceLastPress.start();
             std::printf("tour: %s, waiting for %d presses\n", qPrintable(stop.Page), stop.Presses);
             std::fflush(stdout);
+            resume();
             return;
         }
         Shoot(place->Captions);
