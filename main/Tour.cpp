@@ -114,7 +114,15 @@ TTour::TTour(TMainForm* form, const QString& folder, const QList<TTourStop>& pla
 
 int TTour::ExitCode() const
 {
-    return (GaveUp && Measuring) || Failed || Dialogs->Cancelled() > 0 ? 1 : 0;
+    return !Finished || (GaveUp && Measuring) || Failed || Dialogs->Cancelled() > 0 ? 1 : 0;
+}
+
+const TTour::TPlace* TTour::PlaceOf(const QString& page) const
+{
+    for (const TPlace& place : Pages)
+        if (place.Page->objectName() == page)
+            return &place;
+    return nullptr;
 }
 
 bool TTour::eventFilter(QObject* watched, QEvent* event)
@@ -157,10 +165,7 @@ void TTour::Go()
     // page that waits for presses, which PressHandled then counts.
     while (Stop < Order.size()) {
         const TTourStop& stop = Order[Stop];
-        const TPlace* place = nullptr;
-        for (const TPlace& p : Pages)
-            if (p.Page->objectName() == stop.Page)
-                place = &p;
+        const TPlace* place = PlaceOf(stop.Page);
         if (!place) {
             ++Stop;
             continue;
@@ -198,9 +203,8 @@ void TTour::PressHandled()
     // The last press of the page: the picture, then the next page, before
     // the measurement loop looks at the button again.
     Waiting = false;
-    for (const TPlace& p : Pages)
-        if (p.Page->objectName() == Order[Stop].Page)
-            Shoot(p.Captions);
+    if (const TPlace* place = PlaceOf(Order[Stop].Page))
+        Shoot(place->Captions);
     ++Stop;
     Go();
 }

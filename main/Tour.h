@@ -39,9 +39,10 @@ public:
     // Planned pages the window does not have (they are left out).
     QStringList UnknownPages() const { return Unknown; }
     QStringList Written() const { return WrittenFiles; }
-    // 0 when every picture was written and every planned press came (or the
-    // program was not measuring); 1 when a press or a dialog's answer did not
-    // come in time, or a picture could not be written.
+    // 0 when the tour ended, every picture was written and every planned
+    // press came (or the program was not measuring); 1 when the window closed
+    // before the tour's end, a press or a dialog's answer did not come in
+    // time, or a picture could not be written.
     int ExitCode() const;
 
 protected:
@@ -54,6 +55,7 @@ private:
         QStringList Captions;                  // untranslated, top-level tab first
     };
     static QList<TPlace> Places(QWidget* window);
+    const TPlace* PlaceOf(const QString& page) const;
 
     void Begin();
     void Go();  // from the current stop on: visit, shoot the pages that wait for nothing
