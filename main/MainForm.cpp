@@ -45,7 +45,6 @@
 namespace {
 
 constexpr int LanguageNotChosen = -99;
-constexpr int PrintCurveRows = 10;
 constexpr int PrintCurveStepPauseMs = 150;
 
 // Top-level tab positions.
@@ -208,6 +207,9 @@ void TMainForm::ConnectControls()
     connect(V.DGed2, &QSpinBox::textChanged, d, &TDensitometryPages::DGed2Change);
     connect(V.DGed3, &QSpinBox::textChanged, d, &TDensitometryPages::DGed3Change);
     connect(V.Ked1, &QSpinBox::textChanged, d, &TDensitometryPages::Ked1Change);
+    connect(V.DGCEd1, &QSpinBox::textChanged, d, &TDensitometryPages::DGCEd1Change);
+    connect(V.DGCEd2, &QSpinBox::textChanged, d, &TDensitometryPages::DGCEd2Change);
+    connect(V.DGCEd3, &QSpinBox::textChanged, d, &TDensitometryPages::DGCEd3Change);
 
     for (QWidget* w : {V.CaptionPanel, static_cast<QWidget*>(V.TitleL), static_cast<QWidget*>(V.Image1)})
         w->installEventFilter(this);
@@ -458,12 +460,14 @@ void TMainForm::MeasureDotGainPage()
 
 void TMainForm::MeasurePrintCurvePage()
 {
-    Dispatched("MeasurePrintCurvePage");  // the print curve page is not built yet
+    Dispatched("MeasurePrintCurvePage");
+    Densito->MeasurePrintCurvePage();
 }
 
 void TMainForm::MeasureDotGainCurvePage()
 {
-    Dispatched("MeasureDotGainCurvePage");  // the dot gain curve page is not built yet
+    Dispatched("MeasureDotGainCurvePage");
+    Densito->MeasureDotGainCurvePage();
 }
 
 void TMainForm::MeasureDotAreaPage()
@@ -513,8 +517,8 @@ void TMainForm::AppIdle()
         setWindowTitle(PageTitle);
     if (DownArrowHeld && ActiveTag() == 0 && V.PGC1->CurrentIndex() == DensitometryTab
         && V.PGC0->CurrentIndex() == PrintCurvePage && DownArrowHeld()) {
-        PrintCurveRow = PrintCurveRow >= PrintCurveRows - 1 ? 0 : PrintCurveRow + 1;
-        // The row frame of the print curve page follows once that page is built.
+        Densito->PrintCurveStepDown();
+        PrintCurveRow = Densito->PrintCurveModel().Step;
         QThread::msleep(PrintCurveStepPauseMs);
     }
 }

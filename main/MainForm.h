@@ -51,7 +51,7 @@ public:
     QStringList TabCaptions;
     QPointer<QWidget> BlinkShape;
     QString Title = QStringLiteral("Kelvora");  // " demo" is appended without an instrument
-    int PrintCurveRow = 0;                       // row of the print curve (0 .. 9)
+    int PrintCurveRow = 0;                       // the print curve page's step (0 .. 9) after the last idle step
 
     TCalibrDlg* CalibrDlg = nullptr;  // created on first need
     // The paper dialog; the program creates it at start, a form made by a

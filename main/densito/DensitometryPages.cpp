@@ -8,6 +8,7 @@
 #include "DensityFormat.h"
 #include "FilterComboBox.h"
 #include "PageWidgets.h"
+#include "PaintBox.h"
 #include "ReadDensities.h"
 #include "main/PageHost.h"
 
@@ -29,16 +30,6 @@ void SetColor(TSwatch* swatch, const QColor& color)
 {
     if (swatch)
         swatch->SetColor(color);
-}
-
-// Whole numbers the settings fields accept.
-std::optional<int> DotPercent(const QString& text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < 1 || value > 99)
-        return std::nullopt;
-    return value;
 }
 
 }  // namespace
@@ -63,6 +54,8 @@ TDensitometryPages::TDensitometryPages(TPageHost& host, const std::array<QWidget
     BuildAllDensitiesPage(hosts[AllDensitiesPage]);
     BuildDensityDiffPage(hosts[DensityDiffPage]);
     BuildDotGainPage(hosts[DotGainPage]);
+    BuildPrintCurvePage(hosts[PrintCurvePage]);
+    BuildDotGainCurvePage(hosts[DotGainCurvePage]);
     BuildDotAreaPage(hosts[DotAreaPage]);
     BuildPrintContrastPage(hosts[PrintContrastPage]);
     BuildTrappingPage(hosts[TrappingPage]);
@@ -86,6 +79,9 @@ void TDensitometryPages::Reset()
     Density.Reset();
     DensityDiff.Reset();
     DotGain.Reset();
+    PrintCurve.Reset();
+    DotGainCurve.Reset();
+    ListChoice.reset();
     DotArea.Reset();
     PrintContrast.Reset();
     Trapping.Reset();
@@ -99,6 +95,8 @@ void TDensitometryPages::Reset()
     ShowDensityPages();
     ShowDensityDiffPage();
     ShowDotGainPage();
+    ShowPrintCurvePage();
+    ShowDotGainCurvePage();
     ShowDotAreaPage();
     ShowPrintContrastPage();
     ShowTrappingPage();
@@ -115,6 +113,8 @@ void TDensitometryPages::ApplySettings()
     SetText(V->DotGainCaption[1], DotCaption(Config.Dot2));
     SetText(V->DotGainCaption[2], DotCaption(Config.Dot3));
     SetText(V->ContrastCaption, DotCaption(Config.DotContrast1));
+    for (int tint = 1; tint <= 3; ++tint)
+        SetText(V->DotGainCurveCaption[tint - 1], DotCaption(DotGainCurvePercent(tint)));
 }
 
 void TDensitometryPages::Retranslate()
@@ -124,6 +124,8 @@ void TDensitometryPages::Retranslate()
     for (auto& [button, text] : V->FixedButtons)
         button->setText(text());
     V->FilterCB->Retranslate();
+    V->PBxPC->update();  // the charts' captions
+    V->PBxDG->update();
     SetText(V->Prompt, TrappingPromptText(Trapping.Prompt));
 }
 
@@ -216,6 +218,8 @@ QWidget* TDensitometryPages::BlinkFrame(int pgc0Index) const
 {
     switch (pgc0Index) {
     case DotGainPage: return V->DotGainFrame;
+    case PrintCurvePage: return V->PrintCurveFrame;
+    case DotGainCurvePage: return V->DotGainCurveFrame;
     case DotAreaPage: return V->DotAreaFrame;
     case PrintContrastPage: return V->ContrastFrame;
     case TrappingPage: return V->TrapFrame;
@@ -262,7 +266,7 @@ void TDensitometryPages::DGvCB3Click(bool checked)
 
 void TDensitometryPages::SetDotPercent(int tint, const QString& text)
 {
-    const std::optional<int> value = DotPercent(text);
+    const std::optional<int> value = DotPercentFromText(text);
     if (!value)
         return;
     switch (tint) {
@@ -280,7 +284,7 @@ void TDensitometryPages::DGed3Change(const QString& text) { SetDotPercent(3, tex
 
 void TDensitometryPages::Ked1Change(const QString& text)
 {
-    const std::optional<int> value = DotPercent(text);
+    const std::optional<int> value = DotPercentFromText(text);
     if (!value)
         return;
     Config.DotContrast1 = *value;
