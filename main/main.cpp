@@ -27,12 +27,12 @@
 // --exit-after MS    closes the main window after MS milliseconds, as the
 //                    Exit button does (the settings are written).
 #include "Config.h"
+#include "DialogWatch.h"
 #include "Eye1lib.h"
 #include "MainForm.h"
 #include "MainWindowView.h"
 #include "Screenshots.h"
 #include "Settings.h"
-#include "DialogWatch.h"
 #include "Tour.h"
 #include "TourPlan.h"
 #include "Translations.h"
