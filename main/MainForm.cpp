@@ -382,6 +382,7 @@ int TMainForm::ActiveTag() const
 void TMainForm::TimerTimer()
 {
     Timer->stop();
+    bool handled = false;
     if (AwaitingRelease) {
         if (EyeOne::I1_KeyPressed() != 0)
             AwaitingRelease = false;
@@ -430,7 +431,10 @@ void TMainForm::TimerTimer()
                 break;
             }
         }
+        handled = true;
     }
+    if (handled && PressHandled)
+        PressHandled();
     if (!Closing)
         Timer->start();
 }

@@ -128,6 +128,9 @@ public:
     // The closing window's word about the measurement log (where it is, or
     // what was not written); the program shows it in a message box.
     std::function<void(const QString& message)> EndOfSessionMessage;
+    // Runs after each press the measurement loop has handled, once the
+    // button is up again, before the loop polls anew (the loop is still off).
+    std::function<void()> PressHandled;
 
     // TPageHost
     void EnableStartupTimer() override;

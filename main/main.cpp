@@ -1,7 +1,8 @@
 // Program entry: sets the application title, creates the main window and
 // the paper dialog and runs the event loop until the main window closes.
 //
-//   kelvora [--exe-folder DIR] [--language ID] [--screenshots DIR] [--trace] [--exit-after MS]
+//   kelvora [--exe-folder DIR] [--language ID] [--screenshots DIR] [--tour DIR
+//            [--tour-presses LIST]] [--wait-limit MS] [--trace] [--exit-after MS]
 //
 // --exe-folder DIR   DIR takes the role of the executable's folder (settings
 //                    file, display profile); KELVORA_EXE_FOLDER does the same.
@@ -9,18 +10,31 @@
 //                    German) and keeps it, so the first start asks for none;
 //                    for sessions run by a scenario without anybody to answer.
 // --screenshots DIR  once the start-up sequence has ended, saves a picture of
-//                    every page in every skin into DIR.
+//                    every page in every skin into DIR, then closes the window.
+// --tour DIR         once the start-up sequence has ended, goes through every
+//                    page by its tabs, waits on the pages named by
+//                    --tour-presses for their presses of the instrument's
+//                    button, saves a picture of each page into DIR, then
+//                    closes the window (TTour).
+// --tour-presses LIST  PAGE=N,...: page object names in the order to visit,
+//                    with the presses each waits for (DensityPage=5,...).
+// --wait-limit MS    with --screenshots or --tour: a dialog nobody answers,
+//                    or a page whose presses stop coming, waits at most MS
+//                    milliseconds (default 20000).
 // --trace            prints every change of a status panel, every
 //                    measurement handler run and the page labels it changed
 //                    to standard output.
 // --exit-after MS    closes the main window after MS milliseconds, as the
 //                    Exit button does (the settings are written).
 #include "Config.h"
+#include "DialogWatch.h"
 #include "Eye1lib.h"
 #include "MainForm.h"
 #include "MainWindowView.h"
 #include "Screenshots.h"
 #include "Settings.h"
+#include "Tour.h"
+#include "TourPlan.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -59,8 +73,43 @@ int main(int argc, char** argv)
     const QCommandLineOption language(QStringLiteral("language"),
                                       QStringLiteral("Use language ID (1033 English, 1040 Italian, 1031 German)."),
                                       QStringLiteral("ID"));
-    parser.addOptions({exeFolder, language, screenshots, trace, exitAfter});
+    const QCommandLineOption tour(QStringLiteral("tour"),
+                                  QStringLiteral("Go through every page, measuring where planned, and save a picture of each into DIR."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption tourPresses(QStringLiteral("tour-presses"),
+                                         QStringLiteral("The tour's plan: PAGE=N,... (page object names, presses each page waits for)."),
+                                         QStringLiteral("LIST"));
+    const QCommandLineOption waitLimit(QStringLiteral("wait-limit"),
+                                       QStringLiteral("With --screenshots or --tour: wait at most MS milliseconds for a dialog's answer or a press (default 20000)."),
+                                       QStringLiteral("MS"));
+    parser.addOptions({exeFolder, language, screenshots, tour, tourPresses, waitLimit, trace, exitAfter});
     parser.process(app);
+
+    if (parser.isSet(screenshots) && parser.isSet(tour)) {
+        std::fprintf(stderr, "kelvora: --screenshots and --tour cannot be used together\n");
+        return 2;
+    }
+    QList<TTourStop> tourPlan;
+    if (parser.isSet(tourPresses)) {
+        QString error;
+        const auto plan = ParseTourPresses(parser.value(tourPresses), &error);
+        if (!plan || !parser.isSet(tour)) {
+            std::fprintf(stderr, "kelvora: --tour-presses: %s\n",
+                         plan ? "needs --tour DIR" : qPrintable(error));
+            return 2;
+        }
+        tourPlan = *plan;
+    }
+    int waitLimitMs = 20000;
+    if (parser.isSet(waitLimit)) {
+        bool ok = false;
+        waitLimitMs = parser.value(waitLimit).toInt(&ok);
+        if (!ok || waitLimitMs < 0) {
+            std::fprintf(stderr, "kelvora: --wait-limit needs a number of milliseconds, not \"%s\"\n",
+                         qPrintable(parser.value(waitLimit)));
+            return 2;
+        }
+    }
 
     if (parser.isSet(exeFolder)) {
         QDir().mkpath(parser.value(exeFolder));  // a fresh folder for a scripted session
@@ -146,6 +195,10 @@ int main(int argc, char** argv)
         };
     }
     if (parser.isSet(screenshots)) {
+        // Nobody answers the start-up dialogs of such a run: they are
+        // cancelled after the wait limit, and the window closes once the
+        // pictures are saved.
+        new TDialogWatch(waitLimitMs, &form);
         const QString folder = parser.value(screenshots);
         bool taken = false;
         form.StartupFinished = [&form, folder, &taken] {
@@ -158,13 +211,25 @@ int main(int argc, char** argv)
                 const QStringList files = SaveScreenshots(&form, folder, options);
                 std::printf("%lld screenshots in %s\n", static_cast<long long>(files.size()), qPrintable(folder));
                 std::fflush(stdout);
+                form.close();
             });
         };
+    }
+    TTour* tourRun = nullptr;
+    if (parser.isSet(tour)) {
+        tourRun = new TTour(&form, parser.value(tour), tourPlan, waitLimitMs);
+        if (!tourRun->UnknownPages().isEmpty()) {
+            std::fprintf(stderr, "kelvora: --tour-presses: no page named %s; pages: %s\n",
+                         qPrintable(tourRun->UnknownPages().join(QStringLiteral(", "))),
+                         qPrintable(TTour::WindowPages(&form).join(QStringLiteral(", "))));
+            return 2;
+        }
     }
     if (exitAfterMs >= 0)
         QTimer::singleShot(exitAfterMs, &form, [&form] { form.close(); });
 
     CenterOnScreen(&form);
     form.show();
-    return app.exec();
+    const int result = app.exec();
+    return result == 0 && tourRun ? tourRun->ExitCode() : result;
 }

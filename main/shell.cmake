@@ -27,6 +27,12 @@ if(KV_SHELL_READY)
       ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
       ${CMAKE_CURRENT_LIST_DIR}/MainForm.h
       ${CMAKE_CURRENT_LIST_DIR}/PageHost.h
+      ${CMAKE_CURRENT_LIST_DIR}/DialogWatch.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/DialogWatch.h
+      ${CMAKE_CURRENT_LIST_DIR}/Tour.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/Tour.h
+      ${CMAKE_CURRENT_LIST_DIR}/TourPlan.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/TourPlan.h
       ${CMAKE_CURRENT_LIST_DIR}/log/MeasureLogHost.cpp
       ${CMAKE_CURRENT_LIST_DIR}/log/MeasureLogHost.h)
   target_include_directories(kv_shell PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/log)

@@ -4,7 +4,8 @@
 # Options: --exe-folder DIR (settings there instead of beside the program),
 # --language ID (1033, 1040, 1031; no language question on a first start),
 # --trace (status bar changes on standard output), --exit-after MS,
-# --screenshots DIR (every page in every skin, after the start-up).
+# --screenshots DIR (every page in every skin, after the start-up; then it closes),
+# --tour DIR (every page with measurements: scripts/tour.sh runs it with its scenario).
 # Needs a display; without one, run it as: xvfb-run -a scripts/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

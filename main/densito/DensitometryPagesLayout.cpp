@@ -57,10 +57,9 @@ TStepFrame* MakeStepFrame(QWidget* page, const char* name, TSwatch* first)
     return frame;
 }
 
-QLabel* StepCaption(QWidget* page, const QString& name, int row, int width = 90)
+QLabel* StepCaption(QWidget* page, const QString& name, int row, int width = 90, int left = StepCaptionLeft)
 {
-    return MakeCaption(page, name, QRect(StepCaptionLeft, StepRowTop(row), width, Swatch), VerdanaFont(20, true),
-                       CaptionBlack);
+    return MakeCaption(page, name, QRect(left, StepRowTop(row), width, Swatch), VerdanaFont(20, true), CaptionBlack);
 }
 
 QLabel* StepValue(QWidget* page, const QString& panelName, const QString& labelName, int row,
@@ -73,9 +72,10 @@ QLabel* StepValue(QWidget* page, const QString& panelName, const QString& labelN
     return p->Label();
 }
 
-TSwatch* StepSwatch(QWidget* page, const QString& name, int row, int step, bool pressable = true)
+TSwatch* StepSwatch(QWidget* page, const QString& name, int row, int step, bool pressable = true,
+                    int left = StepLeft)
 {
-    auto* swatch = new TSwatch(page, name, QRect(StepLeft, StepRowTop(row), Swatch, Swatch), step);
+    auto* swatch = new TSwatch(page, name, QRect(left, StepRowTop(row), Swatch, Swatch), step);
     swatch->SetPressable(pressable);
     return swatch;
 }
@@ -261,28 +261,35 @@ void TDensitometryPages::BuildTrappingPage(QWidget* page)
 {
     V->FixedLabels.push_back({MakeTitle(page, QStringLiteral("TrappingTitleL")), [] { return tr("Trapping"); }});
     constexpr int panelWidth = 180;
+    // The row captions are words ("Substrate", "Trapping", longer in German:
+    // "Bedruckstoff", "Farbannahme"), not the short "100%" of the other
+    // pages: the swatches stand further left so the captions have room
+    // before the value panels, which keep their column.
+    constexpr int swatchLeft = StepLeft - 60;
+    constexpr int captionLeft = swatchLeft + (StepCaptionLeft - StepLeft);
+    constexpr int captionWidth = StepPanelLeft - captionLeft - 8;
     const char* swatchNames[] = {"ShTr0", "ShTR1", "ShTR2", "ShTR3"};
     for (int row = 0; row < 4; ++row) {
         // Only the first down colour's swatch takes a press: it starts the sequence again.
-        V->TrapSwatch[row] = StepSwatch(page, QString::fromLatin1(swatchNames[row]), row, row, row == 1);
+        V->TrapSwatch[row] = StepSwatch(page, QString::fromLatin1(swatchNames[row]), row, row, row == 1, swatchLeft);
     }
     connect(V->TrapSwatch[1], &TSwatch::Pressed, this, [this] { ShTR1MouseDown(); });
 
-    QLabel* substrate = StepCaption(page, QStringLiteral("TrSubstrateL"), 0, 96);
+    QLabel* substrate = StepCaption(page, QStringLiteral("TrSubstrateL"), 0, captionWidth, captionLeft);
     substrate->setFont(VerdanaFont(15, true));
     V->FixedLabels.push_back({substrate, [] { return tr("Substrate"); }});
     V->SubstrateValue = StepValue(page, QString(), QStringLiteral("Trl0"), 0, panelWidth);
     for (int k = 0; k < 2; ++k) {
-        V->DownLetter[k] = StepCaption(page, Name("TRLl", k + 1), k + 1, 60);
+        V->DownLetter[k] = StepCaption(page, Name("TRLl", k + 1), k + 1, 60, captionLeft);
         V->DownLetter[k]->setFont(VerdanaFont(26, true));
         V->DownValue[k] = StepValue(page, QString(), Name("TrL", k + 1), k + 1, panelWidth);
     }
-    QLabel* trapping = StepCaption(page, QStringLiteral("TrTrappingL"), 3, 96);
+    QLabel* trapping = StepCaption(page, QStringLiteral("TrTrappingL"), 3, captionWidth, captionLeft);
     trapping->setFont(VerdanaFont(15, true));
     V->FixedLabels.push_back({trapping, [] { return tr("Trapping"); }});
     V->TrapValue = StepValue(page, QString(), QStringLiteral("TrL3"), 3, 300);
 
-    V->Prompt = MakeCaption(page, QStringLiteral("Msg"), QRect(StepLeft, StepRowTop(4) - 6, 480, 28),
+    V->Prompt = MakeCaption(page, QStringLiteral("Msg"), QRect(swatchLeft, StepRowTop(4) - 6, 480, 28),
                             VerdanaFont(15, true), PromptRed);
     V->TrapFrame = MakeStepFrame(page, "TrBordSh", V->TrapSwatch[0]);
 }

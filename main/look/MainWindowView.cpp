@@ -600,15 +600,18 @@ void BuildMainWindowView(QWidget* form, TMainWindowView& v)
     v.PGC1->setObjectName(QStringLiteral("PGC1"));
     FillWith(v.ColorMeasurementPage, v.PGC1);
 
-    auto sheet = [](const char* name) {
+    // Every page and tab sheet carries its caption untranslated (kvCaption),
+    // for names that do not change with the language (pictures of the pages).
+    auto sheet = [](const char* name, const char* caption) {
         auto* w = new QWidget;
         w->setObjectName(QString::fromLatin1(name));
+        w->setProperty("kvCaption", QString::fromLatin1(caption));
         return w;
     };
-    v.TabSheet1 = sheet("TabSheet1");
-    v.TabSheet2 = sheet("TabSheet2");
-    v.TabSheet5 = sheet("TabSheet5");
-    v.TabSheet3 = sheet("TabSheet3");
+    v.TabSheet1 = sheet("TabSheet1", DensitometryTabText);
+    v.TabSheet2 = sheet("TabSheet2", SpectroTabText);
+    v.TabSheet5 = sheet("TabSheet5", SetupTabText);
+    v.TabSheet3 = sheet("TabSheet3", AboutTabText);
     v.PGC1->AddPage(v.TabSheet1, QString(), 0);
     v.PGC1->AddPage(v.TabSheet2, QString(), 1);
     v.PGC1->AddPage(v.TabSheet5, QString(), 2);
@@ -620,6 +623,7 @@ void BuildMainWindowView(QWidget* form, TMainWindowView& v)
     for (int i = 0; i < 11; ++i) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(DensitometryPageNames[i]));
+        page->setProperty("kvCaption", QString::fromLatin1(DensitometryCaptions[i]));
         v.DensitometryPages[i] = page;
         v.PGC0->AddPage(page, QString());
     }
@@ -630,6 +634,7 @@ void BuildMainWindowView(QWidget* form, TMainWindowView& v)
     for (int i = 0; i < 6; ++i) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(SpectroPageNames[i]));
+        page->setProperty("kvCaption", QString::fromLatin1(SpectroCaptions[i]));
         v.SpectroPages[i] = page;
         v.PGC2->AddPage(page, QString());
     }
@@ -640,6 +645,7 @@ void BuildMainWindowView(QWidget* form, TMainWindowView& v)
     for (int i = 0; i < 3; ++i) {
         auto* page = new TTiledPage;
         page->setObjectName(QString::fromLatin1(SetupPageNames[i]));
+        page->setProperty("kvCaption", QString::fromLatin1(SetupCaptions[i]));
         v.SetupPages[i] = page;
         v.PGC4->AddPage(page, QString());
     }

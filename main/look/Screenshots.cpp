@@ -49,22 +49,10 @@ struct TShooter {
 
     void Shoot(const QString& name)
     {
-        // A scrolling text that has just been restarted shows nothing yet; for
-        // the picture it stands where its first lines can be read.
-        QList<QPair<TScrollText*, int>> scrolled;
-        for (TScrollText* text : Window->findChildren<TScrollText*>())
-            if (text->isVisible()) {
-                scrolled << qMakePair(text, text->Step());
-                const double travel = text->height() + text->TextHeight();
-                text->SetStep(static_cast<int>(text->Steps() * 0.85 * text->height() / travel));
-            }
-        QApplication::processEvents();
         const QString path =
             Folder.filePath(QStringLiteral("%1%2-%3.png").arg(Prefix).arg(++Counter, 2, 10, QLatin1Char('0')).arg(name));
-        if (Window->grab().save(path, "PNG"))
+        if (SaveWindowPicture(Window, path))
             Written << path;
-        for (const auto& [text, step] : scrolled)
-            text->SetStep(step);
     }
 
     void Visit(TPageControl* control, const QString& name)
@@ -91,6 +79,26 @@ struct TSavedControl {
 };
 
 } // namespace
+
+bool SaveWindowPicture(QWidget* window, const QString& path)
+{
+    if (!window)
+        return false;
+    // A scrolling text that has just been restarted shows nothing yet; for
+    // the picture it stands where its first lines can be read.
+    QList<QPair<TScrollText*, int>> scrolled;
+    for (TScrollText* text : window->findChildren<TScrollText*>())
+        if (text->isVisible()) {
+            scrolled << qMakePair(text, text->Step());
+            const double travel = text->height() + text->TextHeight();
+            text->SetStep(static_cast<int>(text->Steps() * 0.85 * text->height() / travel));
+        }
+    QApplication::processEvents();
+    const bool saved = window->grab().save(path, "PNG");
+    for (const auto& [text, step] : scrolled)
+        text->SetStep(step);
+    return saved;
+}
 
 QStringList SaveScreenshots(QWidget* window, const QString& folder, const TScreenshotOptions& options)
 {
