@@ -504,7 +504,7 @@ void TMainForm::MeasureGraynessPage()
 void TMainForm::MeasureSpectroPage()
 {
     Dispatched("MeasureSpectroPage");
-    Spectro->MeasureSpectroPage();
+    Spectro->MeasureSpectroPage(V.PGC2->CurrentIndex());
 }
 
 void TMainForm::MeasureICCPage()
