@@ -508,7 +508,7 @@ void TMainForm::MeasureGraynessPage()
 void TMainForm::MeasureSpectroPage()
 {
     Dispatched("MeasureSpectroPage");
-    Spectro->MeasureSpectroPage();
+    Spectro->MeasureSpectroPage(V.PGC2->CurrentIndex());
 }
 
 void TMainForm::MeasureICCPage()

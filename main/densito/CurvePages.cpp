@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <string>
+
 namespace {
 
 void SetText(QLabel* label, const QString& text)
@@ -28,6 +30,13 @@ TColor InkColor(int ink)
     return TColor::Hex(InkRampColor(static_cast<TDensityChannel>(ink), 0).rgb() & 0xFFFFFFu);
 }
 
+// Name of a step in the measurement log: "Print curve Solid", "Dot Gain
+// curve 25%" (English in every language, so logs compare).
+std::string CurveStepName(const char* page, int step, int percent)
+{
+    return std::string(page) + (step == 0 ? std::string(" Solid") : " " + std::to_string(percent) + "%");
+}
+
 }  // namespace
 
 // Measurement handlers
@@ -36,9 +45,11 @@ void TDensitometryPages::MeasurePrintCurvePage()
 {
     const auto reading = Read();
     if (reading) {
+        const int step = PrintCurve.Step;  // 0 solid, 1 .. 9 the tints 10 % .. 90 %
         PrintCurve.Measure(*reading, SharedState);
         ListChoice.reset();
         ShowPrintCurvePage();
+        Accepted(*reading, CurveStepName("Print curve", step, 10 * step));
     }
     // The chart is painted again even when no sample came.
     V->PBxPC->update();
@@ -49,11 +60,14 @@ void TDensitometryPages::MeasureDotGainCurvePage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = DotGainCurve.Step;
     if (!DotGainCurve.Measure(*reading, SharedState, PatchColorSource()))
-        return;
+        return;  // a tint of another ink than the solid's: ignored
     ShowDotGainCurvePage();
     if (DotGainCurve.Completed)
         V->PBxDG->update();
+    // The tint's percentage is the one its gain is taken against.
+    Accepted(*reading, CurveStepName("Dot Gain curve", step, step == 0 ? 0 : DotGainCurvePercent(step)));
 }
 
 // Swatches and the idle stepping

@@ -307,6 +307,10 @@ void TICCPage::MeasureICCPage()
     ICCal->setText(TwoDecimals(patch.Coord[1]));
     ICCbl->setText(TwoDecimals(patch.Coord[2]));
 
+    // Not one usable value from the driver (every non-finite value becomes
+    // 0): no reading of the patch for the measurement log.
+    if (SpectrumIsEmpty(patch.Spectrum))
+        return;
     TAcceptedReading accepted;
     accepted.Name = "ICC conversion";
     accepted.Spectrum = patch.Spectrum;

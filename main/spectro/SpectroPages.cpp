@@ -22,6 +22,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <iterator>
+#include <string>
+
 namespace {
 
 constexpr int CalibrationNeeded = 3;  // trigger answer: calibrate first
@@ -31,6 +34,19 @@ const QColor Red(0xFF, 0x00, 0x00);
 QColor ScreenColor(const TScreenColor& c)
 {
     return QColor(c.R, c.G, c.B);
+}
+
+// The pages' names in the measurement log (English in every language, so
+// logs compare), by TPageIndex; the ICC conversion page logs itself.
+const char* const LogPageNames[] = {"Colorimetry", "Reflectance", "delta L-a-b", "CieLab", "ICC conversion",
+                                    "Visual match"};
+
+// "Colorimetry Sample" for the reference, "Reflectance Measure" for the
+// compared patch, as the panels of the Colorimetry page name them.
+std::string LogStepName(int page, bool reference)
+{
+    const char* name = page >= 0 && page < int(std::size(LogPageNames)) ? LogPageNames[page] : "Spectro";
+    return std::string(name) + (reference ? " Sample" : " Measure");
 }
 
 // A chooser shows a settings index; an index outside its list shows nothing.
@@ -95,7 +111,7 @@ void TSpectroPages::Retranslate()
 // ---------------------------------------------------------------------------
 // Measurement
 
-void TSpectroPages::MeasureSpectroPage()
+void TSpectroPages::MeasureSpectroPage(int page)
 {
     if (EyeOne::I1_IsConnected() != 0)
         return;
@@ -126,6 +142,15 @@ void TSpectroPages::MeasureSpectroPage()
 
     const QColor colour = ScreenColor(SwatchColor(*target, CurrentConditions()));
     (reference ? SHref : ShMeas)->SetColors(colour, colour);
+
+    // A driver answer without a single usable value (the binding makes every
+    // non-finite value 0) is no reading of the patch: nothing to log.
+    if (SpectrumIsEmpty(target->Spectrum))
+        return;
+    TAcceptedReading accepted;
+    accepted.Name = LogStepName(page, reference);
+    accepted.Spectrum = target->Spectrum;
+    Host.ReadingAccepted(accepted);  // the host reads the densities itself
 }
 
 // ---------------------------------------------------------------------------

@@ -53,8 +53,10 @@ public:
     // Every text of the pages in the current language.
     void Retranslate();
 
-    // The measurement handler of every spectro page but ICC conversion.
-    void MeasureSpectroPage();
+    // The measurement handler of every spectro page but ICC conversion;
+    // `page` (TPageIndex) is the page shown, which names the reading in the
+    // measurement log.
+    void MeasureSpectroPage(int page);
     void ShowColorimetry();
     void ShowSpaceCaptions();
     void ShowVisualMatch();

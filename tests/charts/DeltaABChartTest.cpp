@@ -164,18 +164,22 @@ double Distance(TPoint p) { return std::hypot(p.X - CX, p.Y - CY); }
 
 TEST(DeltaABChart, ToleranceCircleHasRadiusK)
 {
-    charts::TViewingConditionsGuard guard;
-    CurColorSpace = TColorSpace::CIELAB;
-    TData reference(charts::Bump(0.1, 0.6, 600, 50));
-    TData measure(charts::Bump(0.1, 0.62, 600, 50));
-    const auto points = ToleranceFigure(&reference, &measure);
-    ASSERT_EQ(points.size(), 33u);
-    const double k = double(H) / DeltaABSpan(&measure);
-    EXPECT_EQ(points.front(), (TPoint{CX + Rnd(k), CY}));
-    EXPECT_EQ(points.back(), points.front());
-    EXPECT_EQ(points[8], (TPoint{CX, CY - Rnd(k)}));
-    for (const TPoint& p : points)
-        EXPECT_NEAR(Distance(p), k, 0.75);
+    // Every space but the two CMC ones draws the circle; these two share
+    // CIELAB's Δa*, Δb*.
+    for (TColorSpace space : {TColorSpace::CIELAB, TColorSpace::CIEDE2000}) {
+        charts::TViewingConditionsGuard guard;
+        CurColorSpace = space;
+        TData reference(charts::Bump(0.1, 0.6, 600, 50));
+        TData measure(charts::Bump(0.1, 0.62, 600, 50));
+        const auto points = ToleranceFigure(&reference, &measure);
+        ASSERT_EQ(points.size(), 33u) << int(space);
+        const double k = double(H) / DeltaABSpan(&measure);
+        EXPECT_EQ(points.front(), (TPoint{CX + Rnd(k), CY})) << int(space);
+        EXPECT_EQ(points.back(), points.front()) << int(space);
+        EXPECT_EQ(points[8], (TPoint{CX, CY - Rnd(k)})) << int(space);
+        for (const TPoint& p : points)
+            EXPECT_NEAR(Distance(p), k, 0.75) << int(space);
+    }
 }
 
 TEST(DeltaABChart, NoToleranceFigureWithoutReference)

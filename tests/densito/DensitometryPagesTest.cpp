@@ -876,6 +876,13 @@ TEST_F(DensitometryPagesTest, AcceptedReadingsAreHandedOverWithPageAndStepNames)
         {&TDensitometryPages::MeasureHueErrorPage, "cyan", "Hue error Cyan"},
         {&TDensitometryPages::MeasureGraynessPage, "cyan", "Grayness Cyan"},
         {&TDensitometryPages::MeasureGraynessPage, "magenta", "Grayness Magenta"},
+        {&TDensitometryPages::MeasurePrintCurvePage, "cyan", "Print curve Solid"},
+        {&TDensitometryPages::MeasurePrintCurvePage, "cyan-10", "Print curve 10%"},
+        {&TDensitometryPages::MeasurePrintCurvePage, "yellow-20", "Print curve 20%"},  // a tint of another ink is taken
+        {&TDensitometryPages::MeasureDotGainCurvePage, "magenta", "Dot Gain curve Solid"},
+        {&TDensitometryPages::MeasureDotGainCurvePage, "cyan-25", nullptr},  // another ink than the solid's
+        {&TDensitometryPages::MeasureDotGainCurvePage, "magenta-25", "Dot Gain curve 25%"},
+        {&TDensitometryPages::MeasureDotGainCurvePage, "magenta-50", "Dot Gain curve 50%"},
     };
     for (const auto& s : steps) {
         Place(s.Patch);

@@ -29,6 +29,10 @@ constexpr int DensitometryTab = 0;
 constexpr int SetupTab = 2;
 constexpr int DensityPage = 0;
 constexpr int DotGainPage = 3;
+constexpr int DotGainCurvePage = 5;
+constexpr int SpectroTab = 1;
+constexpr int ColorimetryPage = 0;
+constexpr int ReflectancePage = 1;
 
 struct TIt8Free {
     void operator()(void* h) const { cmsIT8Free(h); }
@@ -297,6 +301,10 @@ TEST_F(MeasureLogWindow, TheIccPageLogsItsSpectrumAndTheHostAddsTheDensities)
     Form->V.PGC2->SetCurrentIndex(4);  // ICC conversion
     Measure("magenta");
     ASSERT_EQ(Handlers.back(), "MeasureICCPage");
+    const QString shownL = Form->findChild<QLabel*>("ICCLl")->text();
+    Sim.SetBadAnswer(I1SimBadNaNSpectrum);
+    Measure("cyan");  // not one usable value: no row
+    Sim.ClearBadAnswers();
     TIt8 log = ReadLog();
     ASSERT_TRUE(log);
     ASSERT_EQ(Rows(log.get()), 1);
@@ -304,5 +312,50 @@ TEST_F(MeasureLogWindow, TheIccPageLogsItsSpectrumAndTheHostAddsTheDensities)
     EXPECT_EQ(Cell(log.get(), 0, "AUTO_CHANNEL"), "Magenta");
     EXPECT_GT(std::stod(Cell(log.get(), 0, "D_GREEN")), std::stod(Cell(log.get(), 0, "D_RED")));
     // The page's own CIELAB (D50) is the log's.
-    EXPECT_EQ(QString::number(std::stod(Cell(log.get(), 0, "LAB_L")), 'f', 2), Form->findChild<QLabel*>("ICCLl")->text());
+    EXPECT_EQ(QString::number(std::stod(Cell(log.get(), 0, "LAB_L")), 'f', 2), shownL);
+}
+
+TEST_F(MeasureLogWindow, TheCurvePagesAndTheSpectroPagesLogWhatTheyTook)
+{
+    StartWithLog(LogRoot.path(), false);
+    ShowDensitometry(DotGainCurvePage);
+    Measure("cyan");        // the solid
+    const QString solidShown = Form->findChild<QLabel*>("DGCL1")->text();
+    Measure("magenta-25");  // another ink: the page ignores it
+    Measure("cyan-25");
+
+    Form->V.PGC1->SetCurrentIndex(SpectroTab);
+    Form->V.PGC2->SetCurrentIndex(ColorimetryPage);
+    Measure("red");         // the reference ("Sample")
+    Form->V.PGC2->SetCurrentIndex(ReflectancePage);
+    Measure("blue");        // compared with it ("Measure")
+    const TSpectrum red = Form->SampleData()->Spectrum, blue = Form->MeasureData()->Spectrum;
+    const QString redL = Form->findChild<QLabel*>("LC01")->text(), blueB = Form->findChild<QLabel*>("LM03")->text();
+    Sim.SetBadAnswer(I1SimBadNaNSpectrum);
+    Measure("green");       // not one usable value: no reading of the patch
+    Sim.ClearBadAnswers();
+    ASSERT_EQ(Handlers.back(), "MeasureSpectroPage");
+
+    TIt8 log = ReadLog();
+    ASSERT_TRUE(log) << LogPath().toStdString();
+    ASSERT_EQ(Rows(log.get()), 4);
+    EXPECT_EQ(Cell(log.get(), 0, "SAMPLE_NAME"), "Dot Gain curve Solid");
+    EXPECT_EQ(Cell(log.get(), 1, "SAMPLE_NAME"), "Dot Gain curve 25%");
+    EXPECT_EQ(Cell(log.get(), 2, "SAMPLE_NAME"), "Colorimetry Sample");
+    EXPECT_EQ(Cell(log.get(), 3, "SAMPLE_NAME"), "Reflectance Measure");
+    EXPECT_EQ(QString::number(std::stod(Cell(log.get(), 0, "D_RED")), 'f', 2), solidShown);
+    EXPECT_EQ(Cell(log.get(), 1, "AUTO_CHANNEL"), "Cyan");
+
+    // The spectro rows: the spectrum the page took, the densities the host
+    // read of the same patch, and the page's own CIELAB (D50, 2°).
+    EXPECT_EQ(Cell(log.get(), 2, "AUTO_CHANNEL"), "Magenta");  // red: magenta and yellow, magenta the stronger
+    EXPECT_GT(std::stod(Cell(log.get(), 2, "D_GREEN")), std::stod(Cell(log.get(), 2, "D_RED")));
+    const TSpectrum* spectra[2] = {&red, &blue};
+    for (int r = 2; r < 4; ++r)
+        for (int band : {0, 17, 35})
+            EXPECT_NEAR(std::stod(Cell(log.get(), r, ("SPECTRAL_" + std::to_string(380 + 10 * band)).c_str())),
+                        100 * (*spectra[r - 2])[std::size_t(band)], 1e-4)
+                << "row " << r << " band " << band;
+    EXPECT_EQ(QString::number(std::stod(Cell(log.get(), 2, "LAB_L")), 'f', 2), redL);
+    EXPECT_EQ(QString::number(std::stod(Cell(log.get(), 3, "LAB_B")), 'f', 2), blueB);
 }

@@ -33,6 +33,7 @@ TEST_F(ColorimetryModelTest, CaptionsAndHiddenRowsPerColourSpace)
         {TColorSpace::CIEXYZ, "X :", "dX :", "dE :", false},
         {TColorSpace::CIExyY, "x :", "dx :", "dE :", false},
         {TColorSpace::LABmg, "Lmg :", "dL :", "dEmg :", true},
+        {TColorSpace::CIEDE2000, "L* :", "dL* :", "dE00 :", true},
     };
     for (const auto& c : cases) {
         const TSpaceCaptions captions = SpaceCaptions(c.Space);
@@ -109,7 +110,10 @@ TEST_F(ColorimetryModelTest, HueDifferenceHasASignExceptUnderCie94)
     const struct {
         TColorSpace Space;
         bool Negative;
-    } cases[] = {{TColorSpace::CIELAB, true}, {TColorSpace::CIELab94, false}, {TColorSpace::CMC11, true}};
+    } cases[] = {{TColorSpace::CIELAB, true},
+                 {TColorSpace::CIELab94, false},
+                 {TColorSpace::CMC11, true},
+                 {TColorSpace::CIEDE2000, true}};
     for (const auto& c : cases) {
         // Less red: the hue angle of the compared patch falls.
         TData reference(TwoBands(0.3, 0.1)), compared(TwoBands(0.1, 0.1));
@@ -118,6 +122,24 @@ TEST_F(ColorimetryModelTest, HueDifferenceHasASignExceptUnderCie94)
         EXPECT_EQ(f.Delta[4].startsWith('-'), c.Negative) << int(c.Space) << " " << f.Delta[4].toStdString();
         EXPECT_NE(f.Delta[4], "0.00");
     }
+}
+
+TEST_F(ColorimetryModelTest, Ciede2000ShowsTheCielabFiguresAndDeltaE00AsTotal)
+{
+    TData reference(TwoBands(0.3, 0.1)), compared(TwoBands(0.1, 0.25));
+    const TColorimetryFigures de00 = ColorimetryFigures(
+        reference, compared, {TColorSpace::CIEDE2000, TIlluminant::D50, TObserver::Obs2}, TIlluminant::A);
+    const TLab r{reference.Coord[0], reference.Coord[1], reference.Coord[2]};
+    const TLab c{compared.Coord[0], compared.Coord[1], compared.Coord[2]};
+    TData r2(reference.Spectrum), c2(compared.Spectrum);
+    const TColorimetryFigures lab = ColorimetryFigures(
+        r2, c2, {TColorSpace::CIELAB, TIlluminant::D50, TObserver::Obs2}, TIlluminant::A);
+    EXPECT_EQ(de00.Reference, lab.Reference);
+    EXPECT_EQ(de00.Compared, lab.Compared);
+    EXPECT_EQ(de00.Delta, lab.Delta);
+    EXPECT_EQ(de00.Total, SpectroFormat(Ciede2000(r, c), 2));
+    EXPECT_NE(de00.Total, lab.Total);  // ΔE00 of a red-green pair is well below ΔE*ab
+    EXPECT_EQ(de00.Metamerism, lab.Metamerism);
 }
 
 TEST_F(ColorimetryModelTest, MetamerismOfOnePatchTwice)

@@ -25,6 +25,8 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -216,7 +218,7 @@ TEST_F(SpectroMainWindow, AnUnpluggedInstrumentOrACalibrationRequestMeasuresNoth
 {
     Start();
     Sim.Unplug();
-    Pages().MeasureSpectroPage();
+    Pages().MeasureSpectroPage(TSpectroPages::ColorimetryPage);
     EXPECT_TRUE(SpectrumIsEmpty(Form->SampleData()->Spectrum));
     EXPECT_TRUE(Pages().MeasRefBtn->isChecked());
     Sim.Plug();
@@ -245,6 +247,7 @@ TEST_F(SpectroMainWindow, ColourSpacesChangeCaptionsRowsAndDecimals)
         {0, "L* :", "C* :", "dL* :", "dE* :", true, 2},        {1, "L :", "C :", "dL :", "dE94 :", true, 2},
         {3, "L :", "C :", "dL :", "dE (2:1) :", true, 2},      {5, "X :", "", "dX :", "dE :", false, 2},
         {6, "x :", "", "dx :", "dE :", false, 4},              {7, "Lmg :", "Cmg :", "dL :", "dEmg :", true, 2},
+        {8, "L* :", "C* :", "dL* :", "dE00 :", true, 2},
     };
     for (const auto& c : cases) {
         Choose(Form->V.SpColCB, c.Index);
@@ -279,6 +282,101 @@ TEST_F(SpectroMainWindow, ColourSpacesChangeCaptionsRowsAndDecimals)
     TData r(PatchSpectrum("cyan")), c(PatchSpectrum("blue"));
     EXPECT_EQ(p.deL->text(), SpectroFormat(CalcDeltaE(r, c, TColorSpace::CIELAB, CurIlluminant, CurObserver)));
 }
+
+#ifdef KV_SPEC2CIE_EXE
+// The calculator's CSV answer for two spectra under CIEDE2000, the first as
+// reference: column name (and "#<position>") → value of the compared
+// (second) sample.
+std::map<std::string, double> CalculatorCiede2000(const QString& folder, const TSpectrum& reference,
+                                                  const TSpectrum& compared)
+{
+    const QString input = folder + "/pair.csv", output = folder + "/pair-out.csv";
+    {
+        QFile f(input);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        for (const TSpectrum* s : {&reference, &compared}) {
+            QByteArray row = s == &reference ? "reference" : "compared";
+            for (double v : *s)
+                row += "," + QByteArray::number(v, 'g', 17);
+            f.write(row + "\n");
+        }
+    }
+    const std::string command = std::string("'") + KV_SPEC2CIE_EXE + "' --space CIEDE2000 --scale factor --format csv '"
+        + input.toStdString() + "' > '" + output.toStdString() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    QFile f(output);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().trimmed().split('\n');
+    std::map<std::string, double> values;
+    if (lines.size() != 3)
+        return values;
+    const QList<QByteArray> names = lines[0].split(','), cells = lines[2].split(',');
+    for (qsizetype i = 0; i < names.size() && i < cells.size(); ++i) {
+        values[names[i].toStdString()] = cells[i].toDouble();
+        values["#" + std::to_string(i)] = cells[i].toDouble();  // by position too
+    }
+    return values;
+}
+
+// CIEDE2000 chosen on the spectro settings page: the Colorimetry and
+// Reflectance pages show ΔE00 of the measured pair, the same as the
+// calculator's, beside the CIELAB differences; the delta a/b chart draws the
+// tolerance circle; status panel 2 and the settings file name the space.
+TEST_F(SpectroMainWindow, Ciede2000ShowsDeltaE00AsTheCalculatorGivesIt)
+{
+    Start();
+    ASSERT_EQ(Form->V.SpColCB->count(), ColorSpaceCount);
+    EXPECT_EQ(Form->V.SpColCB->itemText(8), "CIEDE2000");
+    Measure("green");
+    Measure("cyan");
+    TSpectroPages& p = Pages();
+    const QString cielabTotal = p.deL->text();
+
+    Choose(Form->V.SpColCB, 8);
+    EXPECT_EQ(CurColorSpace, TColorSpace::CIEDE2000);
+    EXPECT_EQ(Panel(2), QString::fromUtf8("CIEDE2000\\D50\\2°"));
+    EXPECT_EQ(p.LdE->text(), "dE00 :");
+    EXPECT_EQ(p.LdE1->text(), "dE00 :");
+    EXPECT_EQ(p.DeltaCaption[0]->text(), "dL* :");
+    EXPECT_EQ(p.CoordCaptionRef[4]->text(), QString::fromUtf8("h° :"));
+
+    const auto calculator = CalculatorCiede2000(Folder.path(), PatchSpectrum("green"), PatchSpectrum("cyan"));
+    ASSERT_EQ(calculator.count("dE00"), 1u);
+    const char* const differences[5] = {"dL*", "da*", "db*", "dC*", "dh*"};
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(p.DeltaValue[i]->text(), SpectroFormat(calculator.at(differences[i]))) << differences[i];
+    EXPECT_EQ(p.deL->text(), SpectroFormat(calculator.at("dE00")));
+    EXPECT_EQ(p.DeL1->text(), p.deL->text());  // the Reflectance page's figure
+    EXPECT_NE(p.deL->text(), cielabTotal);
+    // The coordinates are CIELAB's (the calculator's columns 9 .. 13).
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(p.MeasValue[i]->text(), SpectroFormat(calculator.at("#" + std::to_string(8 + i)))) << i;
+
+    // A measurement on the Reflectance page keeps ΔE00 there.
+    ShowPage(TSpectroPages::ReflectancePage);
+    Measure("blue");
+    EXPECT_EQ(p.LdE1->text(), "dE00 :");
+    EXPECT_EQ(p.DeL1->text(), Expected("green", "blue").Total);
+    EXPECT_EQ(p.DeL1->text(), p.deL->text());
+
+    // The delta a/b chart: the circle of radius 1 (in Δa*, Δb*), as for every
+    // space but the two CMC ones.
+    TRecordingCanvas ab(p.PBXab->DrawingArea());
+    p.PBXabPaint(ab);
+    const TDeltaABGeometry g = DeltaABGeometry(p.PBXab->DrawingArea());
+    const double k = double(g.H) / DeltaABSpan(Form->MeasureData());
+    int segments = 0;
+    for (const TCanvasCall& line : ab.CallsOf(TCanvasOp::Line))
+        if (line.PenColor == ChartColor::Red) {
+            ++segments;
+            EXPECT_NEAR(std::hypot(line.To().X - g.CX, line.To().Y - g.CY), k, 0.75);
+        }
+    EXPECT_EQ(segments, 32);
+
+    Form.reset();
+    EXPECT_TRUE(ReadSettings().contains("Space Color=8"));
+}
+#endif
 
 TEST_F(SpectroMainWindow, IlluminantAndObserverRecomputeEverythingAndTheStatusBar)
 {

@@ -89,6 +89,15 @@ TEST_F(SpectroScreenshots, DISABLED_Screenshots)
     }
     QCoreApplication::removeTranslator(&tsv);
 
+    // Colorimetry, Reflectance and delta L-a-b under CIEDE2000 (ΔE00 as total).
+    Form->V.SpColCB->setCurrentIndex(8);
+    emit Form->V.SpColCB->activated(8);
+    for (int page : {0, 1, 2}) {
+        Form->V.PGC2->SetCurrentIndex(page);
+        const QString file = QStringLiteral("%1/spectro-%2-de00.png").arg(folder, pageNames[page]);
+        EXPECT_TRUE(Form->grab().save(file)) << file.toStdString();
+    }
+
     // Colorimetry in CIExyY (two rows hidden, four decimals), in every skin.
     Form->V.SpColCB->setCurrentIndex(6);
     emit Form->V.SpColCB->activated(6);
