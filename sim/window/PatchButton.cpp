@@ -5,8 +5,7 @@
 
 namespace SimWindow {
 namespace {
-constexpr int Swatch = 50;
-constexpr int LabelHeight = 30;
+constexpr int Swatch = 40;
 constexpr int Margin = 4;
 }
 
@@ -32,7 +31,8 @@ void TPatchButton::SetUnderInstrument(bool under)
 
 QSize TPatchButton::sizeHint() const
 {
-    return {Swatch + 2 * Margin + 8, Swatch + 2 * Margin + LabelHeight};
+    const int lines = Data.Label.count(QLatin1Char('\n')) + 1;
+    return {Swatch + 2 * Margin + 6, Swatch + Margin + 4 + lines * fontMetrics().height()};
 }
 
 void TPatchButton::paintEvent(QPaintEvent*)
@@ -52,9 +52,9 @@ void TPatchButton::paintEvent(QPaintEvent*)
         p.drawRect(swatch.adjusted(-1, -1, 0, 0));
         // The instrument's aperture.
         p.setPen(QPen(Qt::white, 3));
-        p.drawEllipse(swatch.center(), 10, 10);
+        p.drawEllipse(QRectF(swatch).center(), 8, 8);
         p.setPen(QPen(Qt::black, 1.5));
-        p.drawEllipse(swatch.center(), 10, 10);
+        p.drawEllipse(QRectF(swatch).center(), 8, 8);
     } else if (underMouse()) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
         p.drawRect(swatch.adjusted(-2, -2, 1, 1));

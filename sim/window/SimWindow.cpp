@@ -23,9 +23,11 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <cstdio>
+#include <memory>
 
 namespace SimWindow {
 namespace {
@@ -106,7 +108,7 @@ TSimWindow::TSimWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     scroll->setWidget(strip);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::StyledPanel);
-    scroll->setMinimumHeight(qMin(strip->sizeHint().height() + 6, 620));
+    scroll->setMinimumHeight(qMin(strip->sizeHint().height() + 6, 680));
     scroll->setMinimumWidth(strip->sizeHint().width() + 24);
     layout->addWidget(scroll, 1);
 
@@ -197,10 +199,9 @@ QWidget* TSimWindow::BuildSwitches()
     connect(noise, &QCheckBox::toggled, this, [](bool on) { I1Sim_SetDensityNoise(on ? NoiseFraction : 0.0); });
     row->addWidget(noise);
 
-    auto* bad = new QToolButton(box);
+    auto* bad = new QPushButton(QStringLiteral("Bad answers"), box);
     bad->setObjectName(QStringLiteral("BadAnswers"));
-    bad->setText(QStringLiteral("Bad answers"));
-    bad->setPopupMode(QToolButton::InstantPopup);
+    bad->setToolTip(QStringLiteral("Answers a faulty instrument or driver could give, to see how Kelvora copes"));
     auto* menu = new QMenu(bad);
     for (const TBadAnswerItem& item : BadAnswerItems) {
         QAction* action = menu->addAction(QLatin1String(item.Text));
@@ -237,31 +238,28 @@ QWidget* TSimWindow::BuildSwitches()
 
 void TSimWindow::AddGroup(const TStripGroup& group)
 {
-    const int insertAt = StripLayout->count() > 0 && StripLayout->itemAt(StripLayout->count() - 1)->spacerItem()
-                             ? StripLayout->count() - 1
-                             : StripLayout->count();
-    int rowIndex = 0;
-    for (std::size_t first = 0; first < group.Patches.size(); first += SamplesPerRow, ++rowIndex) {
+    // Groups go above the closing stretch; each has its title above its rows.
+    int at = StripLayout->count() > 0 && StripLayout->itemAt(StripLayout->count() - 1)->spacerItem()
+                 ? StripLayout->count() - 1
+                 : StripLayout->count();
+    auto* title = new QLabel(group.Title);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    title->setContentsMargins(4, at == 0 ? 0 : 6, 0, 0);
+    StripLayout->insertWidget(at++, title);
+    for (std::size_t first = 0; first < group.Patches.size(); first += SamplesPerRow) {
         auto* row = new QHBoxLayout;
-        row->setSpacing(2);
-        auto* title = new QLabel(rowIndex == 0 ? group.Title : QString());
-        title->setFixedWidth(130);
-        title->setWordWrap(true);
-        title->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QFont bold = title->font();
-        bold.setBold(true);
-        title->setFont(bold);
-        row->addWidget(title);
-        row->addSpacing(8);
+        row->setSpacing(0);
         const std::size_t end = std::min(group.Patches.size(), first + SamplesPerRow);
         for (std::size_t i = first; i < end; ++i) {
             auto* button = new TPatchButton(group.Patches[i], nullptr);
             connect(button, &QAbstractButton::clicked, this, [this, button] { PlaceOn(button->Patch().Key); });
             Patches.push_back(button);
-            row->addWidget(button);
+            row->addWidget(button, 0, Qt::AlignTop);
         }
         row->addStretch(1);
-        StripLayout->insertLayout(insertAt + rowIndex, row);
+        StripLayout->insertLayout(at++, row);
     }
 }
 
@@ -432,7 +430,9 @@ void TSimWindow::PlaceBesideMainWindow()
     if (x + size.width() > room.right())
         x = frame.left() - size.width() - 8 >= room.left() ? frame.left() - size.width() - 8
                                                            : room.right() - size.width();
-    move(qMax(room.left(), x), qMax(room.top(), frame.top()));
+    // Level with the main window's top, but all of it on the screen.
+    const int y = qMax(room.top(), qMin(frame.top(), room.bottom() - size.height()));
+    move(qMax(room.left(), x), y);
 }
 
 void OpenWindow()
@@ -452,6 +452,13 @@ void OpenWindow()
     });
     placing->start(250);
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, [window] { delete window; });
+    // A picture of the window for the documentation, once it has settled.
+    const QString picture = qEnvironmentVariable("KELVORA_SIM_WINDOW_PICTURE");
+    if (!picture.isEmpty())
+        QTimer::singleShot(2500, window, [window, picture] {
+            if (!window->grab().save(picture))
+                std::fprintf(stderr, "kelvora-sim: cannot save the window's picture to %s\n", qPrintable(picture));
+        });
 }
 
 }
