@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-extern "C" __attribute__((visibility("default"))) void KelvoraSimWindowOpen(void)
+extern "C" Q_DECL_EXPORT void KelvoraSimWindowOpen(void)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
         std::fprintf(stderr, "kelvora-sim: KELVORA_SIM_WINDOW is set, but this program has no Qt widget "
