@@ -68,7 +68,7 @@ void TPatchButton::paintEvent(QPaintEvent*)
     // Sample names from files can be long; the full name is in the tool tip.
     const QString text = Data.Label.contains(QLatin1Char('\n'))
                              ? Data.Label
-                             : fontMetrics().elidedText(Data.Label, Qt::ElideRight, width());
+                             : fontMetrics().elidedText(Data.Label, Qt::ElideMiddle, width() - 4);
     p.drawText(label, Qt::AlignHCenter | Qt::AlignTop, text);
 }
 

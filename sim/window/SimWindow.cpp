@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -103,14 +104,15 @@ TSimWindow::TSimWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     for (const TStripGroup& group : PressSheetGroups())
         AddGroup(group);
     StripLayout->addStretch(1);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("Strip"));
-    scroll->setWidget(strip);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::StyledPanel);
-    scroll->setMinimumHeight(qMin(strip->sizeHint().height() + 6, 680));
-    scroll->setMinimumWidth(strip->sizeHint().width() + 24);
-    layout->addWidget(scroll, 1);
+    Scroll = new QScrollArea(this);
+    Scroll->setObjectName(QStringLiteral("Strip"));
+    Scroll->setWidget(strip);
+    Scroll->setWidgetResizable(true);
+    Scroll->setFrameShape(QFrame::StyledPanel);
+    Scroll->setMinimumHeight(240);
+    // Room for a scroll bar once files add rows, so no patch hides under it.
+    Scroll->setMinimumWidth(strip->sizeHint().width() + Scroll->verticalScrollBar()->sizeHint().width() + 6);
+    layout->addWidget(Scroll, 1);
 
     auto* under = new QFrame(this);
     under->setFrameShape(QFrame::StyledPanel);
@@ -143,6 +145,13 @@ TSimWindow::TSimWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     Message = NamedLabel("Message", this);
     Message->setWordWrap(true);
     layout->addWidget(Message);
+
+    // Tall enough for the whole sheet when the screen allows; a long message
+    // or a file's rows take their room from the strip, which then scrolls.
+    const int wanted = sizeHint().height() - Scroll->sizeHint().height() + strip->sizeHint().height() + 8;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - 40 : wanted;
+    resize(sizeHint().width(), qMin(wanted, room));
 
     SyncTimer = new QTimer(this);
     connect(SyncTimer, &QTimer::timeout, this, &TSimWindow::Sync);
@@ -309,6 +318,17 @@ bool TSimWindow::OpenMeasurements(const QString& path)
     ++FilesRead;
     const std::size_t count = group.Patches.size();
     AddGroup(group);
+    // Show the new patches once the strip has grown to hold them.
+    QPointer<QWidget> last = Patches.back();
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = connect(Scroll->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this, last, once] {
+        disconnect(*once);
+        // The range grows in steps while the layout settles.
+        QTimer::singleShot(50, this, [this, last] {
+            if (last)
+                Scroll->ensureWidgetVisible(last);
+        });
+    });
     ShowMessage(QStringLiteral("%1 samples of %2 added as patches.").arg(count).arg(QFileInfo(path).fileName()), false);
     return true;
 }

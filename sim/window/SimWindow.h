@@ -14,6 +14,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 class QVBoxLayout;
 
@@ -53,6 +54,7 @@ private:
     void KeepUsableDuringModalDialogs();
     const TStripPatch* SheetPaper() const;
 
+    QScrollArea* Scroll = nullptr;
     QVBoxLayout* StripLayout = nullptr;
     std::vector<TPatchButton*> Patches;
     QLabel* PatchName = nullptr;
