@@ -144,11 +144,13 @@ TSimWindow::TSimWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(BuildSwitches());
     Message = NamedLabel("Message", this);
     Message->setWordWrap(true);
+    Message->hide();
     layout->addWidget(Message);
 
     // Tall enough for the whole sheet when the screen allows; a long message
     // or a file's rows take their room from the strip, which then scrolls.
-    const int wanted = sizeHint().height() - Scroll->sizeHint().height() + strip->sizeHint().height() + 8;
+    const int wanted = sizeHint().height() - Scroll->sizeHint().height() + strip->sizeHint().height()
+                       + 2 * Scroll->frameWidth() + 24;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int room = screen ? screen->availableGeometry().height() - 40 : wanted;
     resize(sizeHint().width(), qMin(wanted, room));
@@ -337,6 +339,7 @@ void TSimWindow::ShowMessage(const QString& text, bool error)
 {
     Message->setStyleSheet(error ? QStringLiteral("color: #b00020; font-weight: bold;") : QString());
     Message->setText(text);
+    Message->setVisible(!text.isEmpty());
 }
 
 const TStripPatch* TSimWindow::SheetPaper() const
