@@ -11,11 +11,13 @@
 #include "EyeOne.h"
 #include "ICCPage.h"
 #include "LanguageChooser.h"
+#include "MeasureLogHost.h"
 #include "MeasureP.h"
 #include "PageControl.h"
 #include "ScrollText.h"
 #include "Settings.h"
 #include "Skins.h"
+#include "SpectroPages.h"
 #include "StatusPanels.h"
 #include "TData.h"
 #include "TabDrawing.h"
@@ -45,7 +47,6 @@
 namespace {
 
 constexpr int LanguageNotChosen = -99;
-constexpr int PrintCurveRows = 10;
 constexpr int PrintCurveStepPauseMs = 150;
 
 // Top-level tab positions.
@@ -134,6 +135,8 @@ TMainForm::TMainForm(QWidget* parent)
     // The measurement pages inside the view's empty page widgets.
     Densito = std::make_unique<TDensitometryPages>(*this, V.DensitometryPages, nullptr);
     ICC = new TICCPage(*this, V.SpectroPages[IccConversionPage], this);
+    Spectro = std::make_unique<TSpectroPages>(*this, V.SpectroPages, TSpectroChoosers{V.SpColCB, V.IllCB, V.ObsCB});
+    Spectro->ConditionsChanged = [this] { SetStatus(2, [] { return QString::fromStdString(ConditionsText()); }); };
 
     ConnectControls();
     FormCreate();
@@ -143,6 +146,7 @@ void TMainForm::FormCreate()
 {
     EyeOne::LoadInstrumentLibrary();  // every operation tests the handle itself
     LoadSettings();
+    LogHost = std::make_unique<TMeasureLogHost>(V.SetupPages[0]);
     Sample = std::make_unique<TData>(EmptySpectrum);
     Measure = std::make_unique<TData>(EmptySpectrum);
     if (Config.LanguageId != LanguageNotChosen)
@@ -208,6 +212,9 @@ void TMainForm::ConnectControls()
     connect(V.DGed2, &QSpinBox::textChanged, d, &TDensitometryPages::DGed2Change);
     connect(V.DGed3, &QSpinBox::textChanged, d, &TDensitometryPages::DGed3Change);
     connect(V.Ked1, &QSpinBox::textChanged, d, &TDensitometryPages::Ked1Change);
+    connect(V.DGCEd1, &QSpinBox::textChanged, d, &TDensitometryPages::DGCEd1Change);
+    connect(V.DGCEd2, &QSpinBox::textChanged, d, &TDensitometryPages::DGCEd2Change);
+    connect(V.DGCEd3, &QSpinBox::textChanged, d, &TDensitometryPages::DGCEd3Change);
 
     for (QWidget* w : {V.CaptionPanel, static_cast<QWidget*>(V.TitleL), static_cast<QWidget*>(V.Image1)})
         w->installEventFilter(this);
@@ -411,7 +418,7 @@ void TMainForm::TimerTimer()
         default:  // Setup: the press is used up
             break;
         }
-        SetStatus(0, [] { return tr("Ready..."); });
+        SetStatus(0, [this] { return LogHost->StatusAfterMeasurement(tr("Ready...")); });
         // One press is handled once: wait for the release, without pause. A
         // driver that keeps answering "pressed" must not freeze the window, so
         // past ReleaseWaitMs the wait goes on in the later turns instead.
@@ -454,12 +461,14 @@ void TMainForm::MeasureDotGainPage()
 
 void TMainForm::MeasurePrintCurvePage()
 {
-    Dispatched("MeasurePrintCurvePage");  // the print curve page is not built yet
+    Dispatched("MeasurePrintCurvePage");
+    Densito->MeasurePrintCurvePage();
 }
 
 void TMainForm::MeasureDotGainCurvePage()
 {
-    Dispatched("MeasureDotGainCurvePage");  // the dot gain curve page is not built yet
+    Dispatched("MeasureDotGainCurvePage");
+    Densito->MeasureDotGainCurvePage();
 }
 
 void TMainForm::MeasureDotAreaPage()
@@ -494,7 +503,8 @@ void TMainForm::MeasureGraynessPage()
 
 void TMainForm::MeasureSpectroPage()
 {
-    Dispatched("MeasureSpectroPage");  // the colorimetry pages are not built yet
+    Dispatched("MeasureSpectroPage");
+    Spectro->MeasureSpectroPage();
 }
 
 void TMainForm::MeasureICCPage()
@@ -503,14 +513,19 @@ void TMainForm::MeasureICCPage()
     ICC->MeasureICCPage();
 }
 
+void TMainForm::ReadingAccepted(const TAcceptedReading& reading)
+{
+    LogHost->ReadingAccepted(reading);
+}
+
 void TMainForm::AppIdle()
 {
     if (windowTitle() != PageTitle)
         setWindowTitle(PageTitle);
     if (DownArrowHeld && ActiveTag() == 0 && V.PGC1->CurrentIndex() == DensitometryTab
         && V.PGC0->CurrentIndex() == PrintCurvePage && DownArrowHeld()) {
-        PrintCurveRow = PrintCurveRow >= PrintCurveRows - 1 ? 0 : PrintCurveRow + 1;
-        // The row frame of the print curve page follows once that page is built.
+        Densito->PrintCurveStepDown();
+        PrintCurveRow = Densito->PrintCurveModel().Step;
         QThread::msleep(PrintCurveStepPauseMs);
     }
 }
@@ -550,7 +565,11 @@ void TMainForm::MeasurePaper()
         dialog->exec();
     }
     if (Config.PaperMeasured) {
-        SetStatus(0, [] { return tr("Ready..."); });
+        TAcceptedReading paper{"Paper", std::nullopt, -1, std::array<double, 36>{}};
+        for (int i = 0; i < SpectrumSize; ++i)
+            (*paper.Spectrum)[std::size_t(i)] = PaperDialog()->SubstrateSpectrum[std::size_t(i)];
+        ReadingAccepted(paper);
+        SetStatus(0, [this] { return LogHost->StatusAfterMeasurement(tr("Ready...")); });
         PaperPending = false;
     }
     if (!Closing)
@@ -565,12 +584,18 @@ void TMainForm::PaperMeasBtnClick()
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     // Closing ends every dialog of the window, so that nothing waits on.
+    const bool firstClose = !Closing;  // the word about the log is said once
     Closing = true;
     Timer->stop();
     TimerS->stop();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
             dialog->reject();
+    if (firstClose && LogHost && EndOfSessionMessage) {
+        const QString message = LogHost->EndOfSession();
+        if (!message.isEmpty())
+            EndOfSessionMessage(message);
+    }
     QWidget::closeEvent(event);
 }
 
@@ -691,6 +716,7 @@ void TMainForm::InitControls()
     Config.PaperMeasured = false;
     Densito->Reset();  // also FilterCB "Auto" and FilterChoice 0
     ICC->InitControls();
+    Spectro->InitControls();
 
     V.PGC1->SetTabVisible(SpectroTab, false);
     ShowPage(V.PGC0, 0);
@@ -841,6 +867,8 @@ void TMainForm::changeEvent(QEvent* event)
 void TMainForm::Retranslate()
 {
     RetranslateMainWindowView(V);
+    if (LogHost)
+        LogHost->Retranslate();
     if (Densito)
         Densito->Retranslate();
     // The one text the window sets itself that has words in it.
