@@ -166,7 +166,7 @@ void TSimWindow::BuildMenu(QVBoxLayout* layout)
 {
     auto* menuBar = new QMenuBar(this);
     QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
-    QAction* open = file->addAction(QStringLiteral("&Open measurements..."), this, &TSimWindow::ChooseMeasurementFile);
+    QAction* open = file->addAction(QStringLiteral("&Open measurements\u2026"), this, &TSimWindow::ChooseMeasurementFile);
     open->setObjectName(QStringLiteral("OpenMeasurements"));
     open->setShortcut(QKeySequence::Open);
     file->addSeparator();
@@ -298,7 +298,7 @@ void TSimWindow::PressButton()
     }
     I1Sim_Press(1);
     PressInFlight = true;
-    PressState->setText(QStringLiteral("Button pressed, waiting for Kelvora to read it..."));
+    PressState->setText(QStringLiteral("Button pressed, waiting for Kelvora to read it\u2026"));
 }
 
 void TSimWindow::ChooseMeasurementFile()
