@@ -8,6 +8,7 @@
 #include "PageControl.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -201,6 +202,45 @@ TEST_F(SimWindowTest, UnpluggedTheButtonDoesNothing)
     EXPECT_FALSE(Sim.PressPending());
     Form->TimerTimer();
     EXPECT_EQ(PageText("DL1"), before);
+}
+
+TEST_F(SimWindowTest, SwitchesReachTheInstrument)
+{
+    Patch("cyan")->click();
+    Window()->findChild<QAbstractButton*>(QStringLiteral("NeedCalibration"))->click();
+    EXPECT_EQ(EyeOne::I1_TriggerMeasurement(), 3);
+
+    SetChecked("CalibrationRefused", true);
+    EXPECT_NE(EyeOne::I1_Calibrate(), 0);
+    SetChecked("CalibrationRefused", false);
+    EXPECT_EQ(EyeOne::I1_Calibrate(), 0);
+
+    float densities[4] = {};
+    int channel = -1;
+    auto cyanDensity = [&] {
+        EXPECT_EQ(EyeOne::I1_TriggerMeasurement(), 0);
+        EXPECT_TRUE(EyeOne::I1_GetDensities(densities, channel, 0));
+        return densities[0];
+    };
+    const float exact = cyanDensity();
+    EXPECT_EQ(cyanDensity(), exact);
+    SetChecked("DensityNoise", true);
+    bool varied = false;
+    for (int i = 0; i < 5 && !varied; ++i)
+        varied = cyanDensity() != exact;
+    EXPECT_TRUE(varied);
+    SetChecked("DensityNoise", false);
+    EXPECT_EQ(cyanDensity(), exact);
+
+    auto* bad = Window()->findChild<QAction*>(QStringLiteral("BadAnswer%1").arg(int(I1SimBadNaNDensity)));
+    ASSERT_NE(bad, nullptr);
+    bad->setChecked(true);
+    EXPECT_EQ(EyeOne::I1_TriggerMeasurement(), 0);
+    EXPECT_FALSE(EyeOne::I1_GetDensities(densities, channel, 0));
+    Window()->findChild<QAction*>(QStringLiteral("GoodAnswers"))->trigger();
+    EXPECT_FALSE(bad->isChecked());
+    EXPECT_EQ(EyeOne::I1_TriggerMeasurement(), 0);
+    EXPECT_TRUE(EyeOne::I1_GetDensities(densities, channel, 0));
 }
 
 TEST_F(SimWindowTest, UsableWhileAModalDialogWaitsForTheButton)
