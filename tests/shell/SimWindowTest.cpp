@@ -104,8 +104,8 @@ TEST_F(SimWindowTest, ShowsThePressSheetGroupedAndLabelled)
     EXPECT_EQ(Patch("magenta-50")->text(), "50 %");
     EXPECT_EQ(Patch("magenta-50")->toolTip(), "magenta 50 %");
     EXPECT_EQ(PatchCount(), Sim.PatchCount());
-    for (const QString& key : {"paper", "cyan", "black", "red", "cmy", "yellow-10"})
-        EXPECT_NE(Patch(key), nullptr) << key.toStdString();
+    for (const char* key : {"paper", "cyan", "black", "red", "cmy", "yellow-10"})
+        EXPECT_NE(Patch(QLatin1String(key)), nullptr) << key;
 }
 
 TEST_F(SimWindowTest, AClickOnAPatchMovesTheInstrument)
