@@ -10,6 +10,7 @@
 #endif
 
 #include "CallLog.h"
+#include "Densitometer.h"
 #include "Instrument.h"
 #include "PressSheet.h"
 #include "Scenario.h"
@@ -57,6 +58,32 @@ KV_SIM_EXPORT void I1Sim_PlaceSpectrum(const float spectrum[36])
     for (int i = 0; i < 36; ++i)
         s[i] = spectrum[i];
     Device().PlaceSpectrum(s);
+}
+
+KV_SIM_EXPORT void I1Sim_PlaceNamedSpectrum(const float spectrum[36], const char* name)
+{
+    if (!spectrum)
+        return;
+    Sim::TSpectrum s{};
+    for (int i = 0; i < 36; ++i)
+        s[i] = spectrum[i];
+    Device().PlaceSpectrum(s, name && *name ? name : "spectrum");
+}
+
+KV_SIM_EXPORT int I1Sim_Connected(void) { return Device().IsConnected() == 0 ? 1 : 0; }
+
+KV_SIM_EXPORT int I1Sim_SpectrumDensities(const float spectrum[36], const char* standard, float densities[4])
+{
+    const Sim::TDensityResponses* responses = standard ? Sim::DensityResponses(standard) : nullptr;
+    if (!responses || !spectrum || !densities)
+        return -1;
+    Sim::TSpectrum s{};
+    for (int i = 0; i < 36; ++i)
+        s[i] = spectrum[i];
+    const Sim::TDensities d = Sim::Densities(s, *responses);
+    for (int i = 0; i < 4; ++i)
+        densities[i] = static_cast<float>(d[i]);
+    return 0;
 }
 
 KV_SIM_EXPORT int I1Sim_PatchCount(void) { return static_cast<int>(Sim::PressSheet().size()); }

@@ -8,6 +8,7 @@
 #include "Instrument.h"
 #include "Scenario.h"
 #include "SimExport.h"
+#include "WindowHook.h"
 
 #include <string>
 #include <type_traits>
@@ -16,6 +17,7 @@ namespace {
 
 void Enter(const char* entryPoint, const std::string& detail = std::string())
 {
+    Sim::OpenWindowOnce();
     Sim::CallLog().Add(entryPoint, detail);
     Sim::ScenarioTick();
 }

@@ -100,6 +100,17 @@ int I1Sim_ScenarioState(void);
 const char* I1Sim_ScenarioMessage(void);   /* last error message, "" when none */
 int I1Sim_ScenarioStepsDone(void);
 
+/* ---- For the instrument's window (sim/window). ---- */
+/* 1 when plugged in, 0 when unplugged. */
+int I1Sim_Connected(void);
+/* Puts a spectrum under the instrument under a name I1Sim_PlacedPatch answers
+ * (NULL or empty: "spectrum"). */
+void I1Sim_PlaceNamedSpectrum(const float spectrum[36], const char* name);
+/* Absolute densities (cyan, magenta, yellow, black) of a spectrum through a
+ * density standard ("DIN", "ANSIA", "ANSIT", "DINNB", "SPI"), without noise or
+ * bad answers: 0, or -1 for an unknown standard or a null argument. */
+int I1Sim_SpectrumDensities(const float spectrum[36], const char* standard, float densities[4]);
+
 #ifdef __cplusplus
 }
 #endif

@@ -13,7 +13,8 @@
 // The parameters were fitted offline (tools/tune_press_sheet.py) so that under
 // D50 and the 2 degree observer the paper, solids and overprints land near the
 // ISO 12647-2 aims for coated paper, the status E densities look like a real
-// press and the 50 % tints gain about 14 % (black 16 %) by Murray-Davies.
+// press, trapping (Preucil), hue error and grayness (GATF) read as off a sound
+// coated sheet, and the 50 % tints gain about 14 % (black 16 %) by Murray-Davies.
 #include "PressSheet.h"
 
 #include <cmath>
@@ -42,24 +43,29 @@ struct TPaperModel {
     double UvDrop;     // loss at 380 nm, fading out by 420 nm
 };
 
-constexpr TPaperModel Paper = {0.8781, 0.0245, 0.0};
+constexpr TPaperModel Paper = {0.8812, 0.0250, 0.0015};
 
 // Index by TInk.
 constexpr TInkModel Inks[4] = {
-    // cyan: broad red absorption, some in the green and the violet
-    {0.000, {{630.6, 28.5, 1.492}, {572.1, 37.1, 0.704}, {413.7, 18.6, 0.672}}, 1.207},
-    // magenta: green absorption with the usual side band in the blue
-    {0.000, {{531.0, 38.8, 0.968}, {478.7, 50.5, 0.661}, {563.8, 22.1, 0.534}}, 1.208},
+    // cyan: broad red absorption, some in the green and a little in the blue
+    {0.000, {{627.0, 34.9, 1.241}, {574.6, 37.8, 0.646}, {447.2, 15.0, 0.237}}, 1.209},
+    // magenta: green absorption with the strong side absorption in the blue
+    // and violet that gives process magenta the largest hue error of the three
+    {0.019, {{508.5, 30.1, 1.465}, {368.5, 41.5, 2.057}, {569.7, 19.8, 1.275}}, 1.215},
     // yellow: blue absorption with a steep edge near 500 nm
-    {0.014, {{452.1, 22.6, 0.491}, {539.7, 15.0, 0.067}, {455.9, 23.2, 1.668}}, 1.178},
+    {0.005, {{431.8, 15.3, 0.590}, {553.6, 15.0, 0.062}, {460.2, 23.2, 1.599}}, 1.186},
     // black: nearly flat, a little stronger in the blue and the green
-    {1.509, {{430.0, 34.0, 0.381}, {571.3, 29.3, 0.448}, {684.9, 35.8, 0.023}}, 1.253},
+    {1.500, {{439.1, 45.7, 0.308}, {576.8, 27.8, 0.455}, {533.3, 85.0, 0.002}}, 1.253},
 };
 
 constexpr double SurfaceReflection = 0.004;
 constexpr double YuleNielsenN = 1.3;
-constexpr double TrapSecond = 0.703;   // second ink down on the first
-constexpr double TrapThird = 0.597;    // third ink down on two
+// How much of the later ink's film the earlier ink takes, per pair (the
+// printing order is cyan, magenta, yellow), and for the third ink on two.
+constexpr double TrapYellowOnMagenta = 0.599;
+constexpr double TrapYellowOnCyan = 0.905;
+constexpr double TrapMagentaOnCyan = 0.709;
+constexpr double TrapThird = 0.626;
 
 double Absorbance(const TInkModel& ink, double nm)
 {
@@ -119,10 +125,10 @@ std::vector<TPatch> BuildPressSheet()
     // Printing order cyan, magenta, yellow: the later ink traps on the earlier.
     const TSpectrum c = Transmittance(TInk::Cyan, 1.0);
     sheet.push_back({"red", Overprint(Multiply(Transmittance(TInk::Magenta, 1.0),
-                                               Transmittance(TInk::Yellow, TrapSecond)))});
-    sheet.push_back({"green", Overprint(Multiply(c, Transmittance(TInk::Yellow, TrapSecond)))});
-    sheet.push_back({"blue", Overprint(Multiply(c, Transmittance(TInk::Magenta, TrapSecond)))});
-    sheet.push_back({"cmy", Overprint(Multiply(Multiply(c, Transmittance(TInk::Magenta, TrapSecond)),
+                                               Transmittance(TInk::Yellow, TrapYellowOnMagenta)))});
+    sheet.push_back({"green", Overprint(Multiply(c, Transmittance(TInk::Yellow, TrapYellowOnCyan)))});
+    sheet.push_back({"blue", Overprint(Multiply(c, Transmittance(TInk::Magenta, TrapMagentaOnCyan)))});
+    sheet.push_back({"cmy", Overprint(Multiply(Multiply(c, Transmittance(TInk::Magenta, TrapMagentaOnCyan)),
                                                Transmittance(TInk::Yellow, TrapThird)))});
     return sheet;
 }

@@ -4,7 +4,8 @@
 Mirrors the sheet's physical model and fits its parameters so that under D50
 and the 2 degree observer the paper, the solids and the overprints land near
 the ISO 12647-2 aims for coated paper, the status E densities look like a
-press and the 50 % tints show a dot gain of about 14 %. Prints the fitted
+press, trapping, hue error and grayness read as off a sound coated sheet, and
+the 50 % tints show a dot gain of about 14 %. Prints the fitted
 parameters as C++ initialisers to paste into PressSheet.cpp, and a table of
 the results. Plain Python, no packages needed:
 
@@ -109,20 +110,28 @@ AIMS = {
 }
 # Status E densities of the solids above the paper, channel of the ink.
 DENSITY_AIMS = {"cyan": (0, 1.40), "magenta": (1, 1.45), "yellow": (2, 1.00), "black": (3, 1.70)}
+# What a densitometer reads off a sound coated sheet (status E, relative to the
+# paper): Preucil trap of the later ink on the earlier, GATF hue error and
+# grayness of each process ink.
+TRAP_AIMS = {"red": 80.0, "green": 85.0, "blue": 82.0}
+HUE_ERROR_AIMS = {"cyan": 22.0, "magenta": 45.0, "yellow": 8.0}
+GRAYNESS_AIMS = {"cyan": 14.0, "magenta": 12.0, "yellow": 5.0}
 # FOGRA39 50 % tints, only to keep the tints' hues sensible.
 TINT_AIMS = {"cyan": (75.62, -16.48, -26.70), "magenta": (71.23, 33.64, -7.30),
              "yellow": (91.55, -4.00, 41.00), "black": (61.82, 0.0, -1.16)}
 
 # Parameters: paper (3), inks (10 each: base, then centre/width/height x 3), traps (2).
-PAPER = [0.8781, 0.0245, 0.0]
+PAPER = [0.8812, 0.0250, 0.0015]
 INKS = {
-    "cyan": [0.000, 630.6, 28.5, 1.492, 572.1, 37.1, 0.704, 413.7, 18.6, 0.672],
-    "magenta": [0.000, 531.0, 38.8, 0.968, 478.7, 50.5, 0.661, 563.8, 22.1, 0.534],
-    "yellow": [0.014, 452.1, 22.6, 0.491, 539.7, 15.0, 0.067, 455.9, 23.2, 1.668],
-    "black": [1.509, 430.0, 34.0, 0.381, 571.3, 29.3, 0.448, 684.9, 35.8, 0.023],
+    "cyan": [0.000, 627.0, 34.9, 1.241, 574.6, 37.8, 0.646, 447.2, 15.0, 0.237],
+    "magenta": [0.019, 508.5, 30.1, 1.465, 368.5, 41.5, 2.057, 569.7, 19.8, 1.275],
+    "yellow": [0.005, 431.8, 15.3, 0.590, 553.6, 15.0, 0.062, 460.2, 23.2, 1.599],
+    "black": [1.500, 439.1, 45.7, 0.308, 576.8, 27.8, 0.455, 533.3, 85.0, 0.002],
 }
-TRAPS = [0.703, 0.597]
-DOT_GAIN = {"cyan": 1.207, "magenta": 1.208, "yellow": 1.178, "black": 1.253}
+# Trap factors of the later ink: yellow on magenta (red), yellow on cyan
+# (green), magenta on cyan (blue), and the third ink of the three-ink overprint.
+TRAPS = [0.599, 0.905, 0.709, 0.626]
+DOT_GAIN = {"cyan": 1.209, "magenta": 1.215, "yellow": 1.186, "black": 1.253}
 ORDER = ("cyan", "magenta", "yellow", "black")
 
 
@@ -133,10 +142,10 @@ def sheet(p_paper, inks, traps):
     for n in ORDER:
         out[n] = overprint(pr, t[n])
     out["red"] = overprint(pr, multiply(t["magenta"], transmittance(inks["yellow"], traps[0])))
-    out["green"] = overprint(pr, multiply(t["cyan"], transmittance(inks["yellow"], traps[0])))
-    out["blue"] = overprint(pr, multiply(t["cyan"], transmittance(inks["magenta"], traps[0])))
-    out["cmy"] = overprint(pr, multiply(multiply(t["cyan"], transmittance(inks["magenta"], traps[0])),
-                                        transmittance(inks["yellow"], traps[1])))
+    out["green"] = overprint(pr, multiply(t["cyan"], transmittance(inks["yellow"], traps[1])))
+    out["blue"] = overprint(pr, multiply(t["cyan"], transmittance(inks["magenta"], traps[2])))
+    out["cmy"] = overprint(pr, multiply(multiply(t["cyan"], transmittance(inks["magenta"], traps[2])),
+                                        transmittance(inks["yellow"], traps[3])))
     return out
 
 
@@ -147,6 +156,31 @@ def murray_davies(paper_r, solid_r, tint_r, channel):
     return (1 - 10 ** -dt) / (1 - 10 ** -ds)
 
 
+def relative_densities(s, name):
+    return [density(s[name], c) - density(s["paper"], c) for c in STATUS_E[:3]]
+
+
+# Which ink lies on which in each overprint (printing order cyan, magenta, yellow).
+OVERPRINTS = {"red": ("magenta", "yellow"), "green": ("cyan", "yellow"), "blue": ("cyan", "magenta")}
+
+
+def preucil_trap(s, overprint_name):
+    first, second = OVERPRINTS[overprint_name]
+    f = ORDER.index(second)  # through the filter of the second ink
+    d_op, d_1, d_2 = (relative_densities(s, n)[f] for n in (overprint_name, first, second))
+    return 100.0 * (d_op - d_1) / d_2
+
+
+def hue_error(s, ink):
+    d = sorted(relative_densities(s, ink))
+    return 100.0 * (d[1] - d[0]) / (d[2] - d[0])
+
+
+def grayness(s, ink):
+    d = sorted(relative_densities(s, ink))
+    return 100.0 * d[0] / d[2]
+
+
 def unpack(x):
     p = list(x[0:3])
     inks = {}
@@ -154,7 +188,7 @@ def unpack(x):
     for n in ORDER:
         inks[n] = list(x[i:i + 10])
         i += 10
-    return p, inks, list(x[i:i + 2])
+    return p, inks, list(x[i:i + 4])
 
 
 def pack(p, inks, traps):
@@ -192,6 +226,12 @@ def cost(x):
     for name, (ch, aim) in DENSITY_AIMS.items():
         d = density(s[name], STATUS_E[ch]) - density(s["paper"], STATUS_E[ch])
         total += 400 * (d - aim) ** 2
+    for name, aim in TRAP_AIMS.items():
+        total += 0.05 * (preucil_trap(s, name) - aim) ** 2
+    for name, aim in HUE_ERROR_AIMS.items():
+        total += 0.05 * (hue_error(s, name) - aim) ** 2
+    for name, aim in GRAYNESS_AIMS.items():
+        total += 0.05 * (grayness(s, name) - aim) ** 2
     for name, aim in TINT_AIMS.items():
         total += 0.1 * delta_e(lab(tint(s["paper"], s[name], 0.5, DOT_GAIN[name])), aim) ** 2
     return total
@@ -259,6 +299,10 @@ def report(p, inks, traps):
     for name in ("cyan", "magenta", "yellow", "black", "red", "green", "blue", "cmy"):
         d = [density(s[name], c) - density(s["paper"], c) for c in STATUS_E]
         print(f"  {name:8} " + " ".join(f"{v:5.2f}" for v in d))
+    print("trapping (Preucil, status E): " + ", ".join(f"{n} {preucil_trap(s, n):.0f} %" for n in OVERPRINTS))
+    print("hue error / grayness (GATF, status E):")
+    for n in ("cyan", "magenta", "yellow"):
+        print(f"  {n:8} {hue_error(s, n):5.1f} % {grayness(s, n):5.1f} %")
     print("50 % tints: Lab, FOGRA39, dot gain (Murray-Davies, status E):")
     for ch, n in enumerate(ORDER):
         t = tint(s["paper"], s[n], 0.5, DOT_GAIN[n])
@@ -273,7 +317,8 @@ def cpp(p, inks, traps, gains):
         i = inks[n]
         bands = ", ".join(f"{{{i[j]:.1f}, {i[j + 1]:.1f}, {i[j + 2]:.3f}}}" for j in (1, 4, 7))
         print(f"    {{{i[0]:.3f}, {{{bands}}}, {gains[n]:.3f}}},  // {n}")
-    print(f"TrapSecond = {traps[0]:.3f}; TrapThird = {traps[1]:.3f};")
+    print(f"TrapYellowOnMagenta = {traps[0]:.3f}; TrapYellowOnCyan = {traps[1]:.3f}; "
+          f"TrapMagentaOnCyan = {traps[2]:.3f}; TrapThird = {traps[3]:.3f};")
 
 
 if __name__ == "__main__":

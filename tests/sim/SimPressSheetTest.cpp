@@ -1,11 +1,15 @@
 // The simulated press sheet against a press room's expectations: paper,
 // solids and overprints near the ISO 12647-2 aims for coated paper (D50, 2
 // degree observer, through our colour engine), press-like status E
-// densities and dot gains. All read through the library's entry points.
+// densities, dot gains, trapping, hue error and grayness (by the program's
+// own formulas). All read through the library's entry points.
 #include "SimFixture.h"
 
 #include "ColorCalc.h"
 #include "TData.h"
+#ifdef KV_HAVE_DENSITY_FORMULAS
+#include "DensityFormulas.h"
+#endif
 
 #include <cmath>
 #include <ostream>
@@ -41,6 +45,12 @@ protected:
     {
         Measure(patch);
         return ReadDensities().D[channel];
+    }
+    std::array<float, 4> Densities(const std::string& patch)
+    {
+        Measure(patch);
+        const auto d = ReadDensities().D;
+        return {d[0], d[1], d[2], d[3]};
     }
     // Murray-Davies dot area of a tint from densities relative to the paper.
     double DotArea(const std::string& tint, const std::string& solid, int channel)
@@ -118,6 +128,79 @@ INSTANTIATE_TEST_SUITE_P(Inks, SimSolidTest,
     ::testing::Values(TSolidCase{"cyan", 0, 1.30f, 1.50f}, TSolidCase{"magenta", 1, 1.30f, 1.55f},
                       TSolidCase{"yellow", 2, 0.90f, 1.10f}, TSolidCase{"black", 3, 1.55f, 1.90f}),
     [](const auto& info) { return std::string(info.param.Ink); });
+
+#ifdef KV_HAVE_DENSITY_FORMULAS
+// Preucil trap of the later ink on the earlier, through the later ink's filter,
+// as the Trapping page computes it from densities relative to the paper.
+struct TTrapCase {
+    const char* Overprint;
+    const char* FirstDown;
+    const char* SecondDown;
+    int Channel;   // the second ink's
+    friend void PrintTo(const TTrapCase& c, std::ostream* os) { *os << c.Overprint; }
+};
+
+class SimTrapTest : public SimPressSheetTest, public ::testing::WithParamInterface<TTrapCase> {};
+
+TEST_P(SimTrapTest, TrapsLikeASoundPress)
+{
+    HandOverPaper();
+    const TTrapCase& c = GetParam();
+    const auto trap = PreucilTrap(Density(c.Overprint, c.Channel), Density(c.FirstDown, c.Channel),
+                                  Density(c.SecondDown, c.Channel));
+    ASSERT_TRUE(trap.has_value());
+    EXPECT_GE(*trap, 70.0) << c.Overprint;
+    EXPECT_LE(*trap, 95.0) << c.Overprint;
+}
+
+INSTANTIATE_TEST_SUITE_P(Overprints, SimTrapTest,
+    ::testing::Values(TTrapCase{"red", "magenta", "yellow", 2}, TTrapCase{"green", "cyan", "yellow", 2},
+                      TTrapCase{"blue", "cyan", "magenta", 1}),
+    [](const auto& info) { return std::string(info.param.Overprint); });
+
+// GATF hue error and grayness of the process inks on a coated sheet, as the
+// Hue error and Grayness pages compute them.
+struct TPurityCase {
+    const char* Ink;
+    float HueErrorLowest, HueErrorHighest;
+    float GraynessLowest, GraynessHighest;
+    friend void PrintTo(const TPurityCase& c, std::ostream* os) { *os << c.Ink; }
+};
+
+class SimPurityTest : public SimPressSheetTest, public ::testing::WithParamInterface<TPurityCase> {};
+
+TEST_P(SimPurityTest, HueErrorAndGraynessOfACoatedSheet)
+{
+    HandOverPaper();
+    const TPurityCase& c = GetParam();
+    const auto d = Densities(c.Ink);
+    const auto hueError = GatfHueError(d[0], d[1], d[2]);
+    const auto grayness = GatfGrayness(d[0], d[1], d[2]);
+    ASSERT_TRUE(hueError.has_value());
+    ASSERT_TRUE(grayness.has_value());
+    EXPECT_GE(*hueError, c.HueErrorLowest) << c.Ink;
+    EXPECT_LE(*hueError, c.HueErrorHighest) << c.Ink;
+    EXPECT_GE(*grayness, c.GraynessLowest) << c.Ink;
+    EXPECT_LE(*grayness, c.GraynessHighest) << c.Ink;
+}
+
+INSTANTIATE_TEST_SUITE_P(Inks, SimPurityTest,
+    ::testing::Values(TPurityCase{"cyan", 12.0f, 30.0f, 5.0f, 20.0f}, TPurityCase{"magenta", 38.0f, 50.0f, 8.0f, 22.0f},
+                      TPurityCase{"yellow", 3.0f, 15.0f, 0.0f, 10.0f}),
+    [](const auto& info) { return std::string(info.param.Ink); });
+
+TEST_F(SimPressSheetTest, MagentaHasTheLargestHueError)
+{
+    HandOverPaper();
+    auto hueError = [this](const char* ink) {
+        const auto d = Densities(ink);
+        return GatfHueError(d[0], d[1], d[2]).value_or(0.0f);
+    };
+    const float magenta = hueError("magenta");
+    EXPECT_GT(magenta, hueError("cyan"));
+    EXPECT_GT(magenta, hueError("yellow"));
+}
+#endif
 
 TEST_F(SimPressSheetTest, EveryPatchIsAReflectanceAndNamedOnce)
 {
