@@ -297,8 +297,10 @@ TEST_F(MainWindow, AHeldButtonIsHandledOnce)
     Sim.Press(25);  // down for 25 polls
     Form->TimerTimer();
     EXPECT_EQ(Handlers, (std::vector<std::string>{"MeasureDensityPage"}));
+    EXPECT_TRUE(Sim.PressPending());  // the later turns wait for the release
+    for (int turn = 0; turn < 30; ++turn)
+        Form->TimerTimer();
     EXPECT_FALSE(Sim.PressPending());
-    Form->TimerTimer();
     EXPECT_EQ(Handlers.size(), 1u);
 }
 
