@@ -170,9 +170,7 @@ TMainForm::~TMainForm()
     Timer->stop();
     TimerS->stop();
     TimerBL->stop();
-    // FormDestroy
-    EyeOne::FreeInstrumentLibrary();
-    SaveSettings();
+    EndSession();  // when the window was never closed
     TabCaptions.clear();
     Densito.reset();
     Sample.reset();
@@ -571,7 +569,20 @@ void TMainForm::closeEvent(QCloseEvent* event)
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
             dialog->reject();
+    EndSession();
     QWidget::closeEvent(event);
+}
+
+void TMainForm::EndSession()
+{
+    // FormDestroy's work, done once as the window closes: the settings are
+    // written while it still shows, so that a message about them belongs to
+    // a visible window.
+    if (SessionEnded)
+        return;
+    SessionEnded = true;
+    EyeOne::FreeInstrumentLibrary();
+    SaveSettings();
 }
 
 // ---------------------------------------------------------------------------

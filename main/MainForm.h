@@ -157,6 +157,9 @@ private:
     QPointer<TMeasurePDlg> Paper;
     std::array<std::function<QString()>, 4> StatusSources;
     bool Closing = false;
+    // Unloads the driver library and writes the settings, once per run.
+    void EndSession();
+    bool SessionEnded = false;
     // A handled press whose release has not been seen yet: the later turns
     // of the loop ask for the release instead of a new press, so one press
     // is handled once and the window paints while the button is down.

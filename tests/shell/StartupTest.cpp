@@ -413,10 +413,12 @@ TEST_F(MainWindow, DestroyingTheWindowUnloadsTheLibraryAndWritesTheSettings)
 TEST_F(MainWindow, ASettingsFileThatCannotBeWrittenIsReportedByName)
 {
     Create();
+    // Folders where the file and the file beside it should be.
     ASSERT_TRUE(QDir().mkpath(SettingsPath()));
+    ASSERT_TRUE(QDir().mkpath(SettingsPath() + ".new"));
     Form.reset();
     ASSERT_EQ(SettingsErrors.size(), 1);
-    EXPECT_EQ(SettingsErrors[0], "Unable to write to " + QDir::toNativeSeparators(SettingsPath()));
+    EXPECT_EQ(SettingsErrors[0], "Unable to write to " + QDir::toNativeSeparators(SettingsPath() + ".new"));
 }
 
 // Bad answers of a driver: each must leave the program running.
