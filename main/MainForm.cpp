@@ -19,6 +19,7 @@
 #include "StatusPanels.h"
 #include "TData.h"
 #include "TabDrawing.h"
+#include "TransformCache.h"
 #include "Translations.h"
 
 #include <QAbstractEventDispatcher>
@@ -583,6 +584,7 @@ void TMainForm::EndSession()
     SessionEnded = true;
     EyeOne::FreeInstrumentLibrary();
     SaveSettings();
+    ReleaseColorTransforms();
 }
 
 // ---------------------------------------------------------------------------
