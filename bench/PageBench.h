@@ -26,6 +26,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -36,15 +37,18 @@
 
 namespace benchsupport {
 
-// Counts the paint events of every widget of the window.
+// Counts the paint events of the widgets on the page that shows.
 class TPaintCounter : public QObject {
 public:
     int Paints = 0;
+    QPointer<QWidget> Page;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        Paints += event->type() == QEvent::Paint;
+        if (event->type() == QEvent::Paint && Page)
+            if (auto* widget = qobject_cast<QWidget*>(watched); widget && Page->isAncestorOf(widget))
+                ++Paints;
         return false;
     }
 };
@@ -87,6 +91,7 @@ public:
     {
         Form->V.PGC1->SetCurrentIndex(0);
         Form->V.PGC0->SetCurrentIndex(index);
+        Counter.Page = Form->V.DensitometryPages[std::size_t(index)];
         Settle();
     }
 
@@ -94,6 +99,7 @@ public:
     {
         Form->V.PGC1->SetCurrentIndex(1);
         Form->V.PGC2->SetCurrentIndex(index);
+        Counter.Page = Form->V.SpectroPages[std::size_t(index)];
         Settle();
     }
 
@@ -106,7 +112,8 @@ public:
 
     // One press: the patch under the instrument (not timed), then the loop's
     // turn that sees the press and runs the page's handler, and the window's
-    // paint of what changed. Counts as a failure when nothing was painted.
+    // paint of what changed. Counts as a failure when nothing on the page
+    // was painted (the handler ignored the press).
     void PressAndPaint(benchmark::State& state, const std::string& patch)
     {
         state.PauseTiming();

@@ -89,6 +89,7 @@ void AboutPageScrolling(benchmark::State& state)
 {
     TPageBench bench;
     bench.Form->V.PGC1->SetCurrentIndex(3);
+    bench.Counter.Page = bench.Form->V.PGC1;
     TPageBench::Settle();
     const int seconds = int(state.range(0));
     for (auto _ : state) {

@@ -421,6 +421,26 @@ TEST_F(MainWindow, ASettingsFileThatCannotBeWrittenIsReportedByName)
     EXPECT_EQ(SettingsErrors[0], "Unable to write to " + QDir::toNativeSeparators(SettingsPath() + ".new"));
 }
 
+TEST_F(MainWindow, ClosingWritesTheSettingsWhileTheWindowStillShows)
+{
+    Create();
+    Form->show();
+    Form->TimerS->stop();
+    ASSERT_TRUE(QDir().mkpath(SettingsPath()));
+    ASSERT_TRUE(QDir().mkpath(SettingsPath() + ".new"));
+    bool visibleWhenReported = false;
+    SettingsErrorReporter = [&](const QString& m) {
+        SettingsErrors << m;
+        visibleWhenReported = Form->isVisible();
+    };
+    Form->close();
+    ASSERT_EQ(SettingsErrors.size(), 1);
+    EXPECT_TRUE(visibleWhenReported);
+    EXPECT_FALSE(EyeOne::IsLoaded());
+    Form.reset();  // written once, not again at the end
+    EXPECT_EQ(SettingsErrors.size(), 1);
+}
+
 // Bad answers of a driver: each must leave the program running.
 TEST_F(MainWindow, BadDriverAnswersAreHarmless)
 {
