@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -27,6 +29,25 @@ struct TFileIdentity {
     auto Tie() const { return std::tie(Exists, Size, ModifiedNs, ChangedNs, Device, Node); }
     bool operator==(const TFileIdentity& other) const { return Tie() == other.Tie(); }
 };
+
+// A file changed within this time may change again without its times
+// showing it (file times advance in coarse ticks): its transform is not kept.
+constexpr std::int64_t SettleNs = 1000000000;
+
+std::int64_t NowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+bool Settled(const TFileIdentity& identity)
+{
+    if (!identity.Exists)
+        return true;
+    const std::int64_t latest = std::max(identity.ModifiedNs, identity.ChangedNs);
+    return NowNs() - latest > SettleNs;
+}
 
 TFileIdentity IdentityOf(const QString& path)
 {
@@ -75,6 +96,13 @@ void WithColorTransform(TTransformKind kind, const QString& profilePath, int int
 {
     const TFileIdentity identity = IdentityOf(profilePath);
     const std::lock_guard<std::mutex> guard(Lock);
+    if (!Settled(identity)) {
+        // Just written: built for this conversion only.
+        Kept().erase(TKey{kind, profilePath, intent});
+        const TTransform transform = build();
+        use(transform.get());
+        return;
+    }
     TKept& kept = Kept()[TKey{kind, profilePath, intent}];
     if (!kept.Built || !(kept.Identity == identity)) {
         kept.Transform.reset();  // the file changed: its old transform goes first

@@ -6,6 +6,9 @@
 // modification and change times, and on POSIX systems the device and file
 // number) and the intent. A changed or replaced file has another identity and
 // gets a new transform at its next conversion; the old one is released then.
+// A file changed less than a second ago is not trusted to show its next
+// change in its times (they advance in coarse ticks): its transform is built
+// for each conversion until the file has settled.
 #pragma once
 
 #include "CmsHandles.h"

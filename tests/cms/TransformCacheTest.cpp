@@ -135,6 +135,24 @@ TEST_F(TransformCache, AReplacedProfileFileTakesEffectAtTheNextConversion)
     EXPECT_EQ(LabToDevice(path, blue.L, blue.a, blue.b, 1), before);
 }
 
+TEST_F(TransformCache, AFileRewrittenInPlaceAtOnceWithTheSameSizeTakesEffect)
+{
+    // File times advance in coarse ticks: a rewrite within the same tick,
+    // same size, same file, shows no change in them.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QByteArray bytes = ReadAll(GhostscriptCmyk);
+    ASSERT_GT(bytes.size(), 128);
+    const QString path = WriteFile(dir, QStringLiteral("printer.icc"), bytes);
+    ASSERT_TRUE(LabToDevice(path, 30, 20, -60, 1).has_value());
+    bytes.replace(12, 4, "scnr");  // now an input profile: no conversion
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+    file.close();
+    EXPECT_FALSE(LabToDevice(path, 30, 20, -60, 1).has_value());
+}
+
 TEST_F(TransformCache, ADisplayProfileThatAppearsLaterIsUsed)
 {
     QTemporaryDir dir;
