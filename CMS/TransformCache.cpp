@@ -1,6 +1,7 @@
 // The kept colour transforms (see TransformCache.h).
 #include "TransformCache.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
