@@ -34,6 +34,13 @@ struct TCmcWeights {
 };
 TCmcWeights CmcWeights(double lightness, double chroma, double hue);
 
+// A CIELAB colour.
+struct TLab {
+    double L, A, B;
+};
+// CIEDE2000 Delta E00 between two CIELAB colours, kL = kC = kH = 1.
+double Ciede2000(const TLab& reference, const TLab& compared);
+
 // Recomputes both records (reference first), stores the differences
 // (compared minus reference) in `compared` and returns DeltaE.
 double CalcDeltaE(TData& reference, TData& compared, TColorSpace space, TIlluminant illuminant,

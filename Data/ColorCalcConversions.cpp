@@ -273,6 +273,7 @@ void CalcColorValues(TData& record, TColorSpace space, TIlluminant illuminant, T
         case TColorSpace::CIELab94:
         case TColorSpace::CMC11:
         case TColorSpace::CMC21:
+        case TColorSpace::CIEDE2000:
             XYZToLab(record);
             break;
         case TColorSpace::CIELuv:

@@ -1,7 +1,8 @@
 // Colour differences between a reference and a compared record: the Euclidean
 // distance of the chosen space (CIELAB, CIELUV, LABmg; CIE76 Delta E*ab for
-// XYZ and xyY), CIE94 (CIE 116-1995, kL = kC = kH = 1) and CMC(l:c)
-// (BS 6923 / ISO 105-J03, c = 1). Every difference is compared minus reference.
+// XYZ and xyY), CIE94 (CIE 116-1995, kL = kC = kH = 1), CMC(l:c)
+// (BS 6923 / ISO 105-J03, c = 1) and CIEDE2000 (kL = kC = kH = 1, with the
+// CIELAB differences beside it). Every difference is compared minus reference.
 #include "ColorCalc.h"
 
 #include <cmath>
@@ -41,6 +42,12 @@ void Cie94Difference(const TData& r, TDifferences& d) {
     d.E = std::sqrt(l * l + c * c + h * h);
 }
 
+// The differences shown are those of CIELAB; only the total is Delta E00.
+void Ciede2000Difference(const TData& r, const TData& s, TDifferences& d) {
+    EuclideanDifference(r, s, d);
+    d.E = Ciede2000({r.Coord[0], r.Coord[1], r.Coord[2]}, {s.Coord[0], s.Coord[1], s.Coord[2]});
+}
+
 void CmcDifference(const TData& r, const TData& s, double lightnessWeight, TDifferences& d) {
     const double chromaWeight = 1.0;
     const double deltaEab2 = d.L * d.L + d.A * d.A + d.B * d.B;
@@ -75,6 +82,7 @@ double CalcDeltaE(TData& reference, TData& compared, TColorSpace space, TIllumin
         case TColorSpace::CMC21:
         case TColorSpace::CIEXYZ:
         case TColorSpace::CIExyY:
+        case TColorSpace::CIEDE2000:
             coordinates = TColorSpace::CIELAB;
             break;
         default:
@@ -100,6 +108,9 @@ double CalcDeltaE(TData& reference, TData& compared, TColorSpace space, TIllumin
             break;
         case TColorSpace::CMC21:
             CmcDifference(reference, compared, 2.0, d);
+            break;
+        case TColorSpace::CIEDE2000:
+            Ciede2000Difference(reference, compared, d);
             break;
         default:
             EuclideanDifference(reference, compared, d);

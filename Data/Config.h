@@ -34,6 +34,8 @@ struct ConfigType {
     std::int32_t VisualIll2 = 2;               // "VisualIll2"
     std::int32_t VisualIll3 = 4;               // "VisualIll3"
     std::string ProfileName;                   // "Profile name" (UTF-8 path)
+    bool MeasurementLog = false;               // "Measurement log": keep a log of the readings
+    std::string MeasurementLogFolder;          // "Measurement log folder" (UTF-8); empty: documents folder
 };
 
 extern ConfigType Config;

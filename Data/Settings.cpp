@@ -61,8 +61,11 @@ const TKey Keys[] = {
     {"VisualIll3", &ConfigType::VisualIll3},
     {"Metamerism Ill index", &ConfigType::MetamerismIllIndex},
     {"Profile name", &ConfigType::ProfileName},
+    // Added later: an older file without them gives the defaults (log off).
+    {"Measurement log", &ConfigType::MeasurementLog},
+    {"Measurement log folder", &ConfigType::MeasurementLogFolder},
 };
-static_assert(std::size(Keys) == 25);
+static_assert(std::size(Keys) == 27);
 
 template <class... F> struct TOverload : F... { using F::operator()...; };
 template <class... F> TOverload(F...) -> TOverload<F...>;

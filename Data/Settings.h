@@ -1,4 +1,5 @@
-// The settings file: section "Settings" with 25 keys, read into Config once
+// The settings file: section "Settings" with 27 keys (the measurement log's
+// two after the original 25), read into Config once
 // when the main window is created and written back once when it goes.
 //
 // The file is the executable's base name with ".ini", in ExeFolder() when
@@ -21,7 +22,7 @@ QString SettingsFilePath();
 // The keys in the order they are read and written, spelled as in the file.
 const QStringList& SettingsKeys();
 
-// Reads the 25 keys into Config; missing file, missing key or a value that
+// Reads the 27 keys into Config; missing file, missing key or a value that
 // does not parse give the key's default. Other fields of Config are left.
 // Only a regular file of at most 1 MiB is read (never a named pipe, a device
 // or a folder, also not through a link): any other counts as missing, with

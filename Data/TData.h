@@ -9,11 +9,12 @@
 constexpr int SpectrumSize = 36;  // 380 .. 730 nm in 10 nm steps
 using TSpectrum = std::array<double, SpectrumSize>;
 
-enum class TColorSpace : std::uint8_t { CIELAB, CIELab94, CMC11, CMC21, CIELuv, CIEXYZ, CIExyY, LABmg };
+enum class TColorSpace : std::uint8_t { CIELAB, CIELab94, CMC11, CMC21, CIELuv, CIEXYZ, CIExyY, LABmg, CIEDE2000 };
 enum class TIlluminant : std::uint8_t { A, C, D50, D65, F11 };
 enum class TObserver : std::uint8_t { Obs2, Obs10 };
 
-constexpr int ColorSpaceCount = 8;
+// CIEDE2000 came last, so that stored indexes 0 .. 7 keep their meaning.
+constexpr int ColorSpaceCount = 9;
 constexpr int IlluminantCount = 5;
 constexpr int ObserverCount = 2;
 

@@ -7,6 +7,7 @@ add_library(kv_colour STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ColorCalc.h
   ${CMAKE_CURRENT_LIST_DIR}/ColorCalcConversions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ColorCalcDifferences.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ColorCalcCiede2000.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ColorCalcMetamerism.cpp)
 # "TData.h" and "Data/TData.h" both resolve.
 target_include_directories(kv_colour PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR})

@@ -36,4 +36,8 @@ const TSpaceLabels SpaceLabels[ColorSpaceCount] = {
     {{"Lmg :", "amg :", "bmg :", "Cmg :", "hmg :"},
      {"dL :", "da :", "db :", "dC :", "dh :", "dEmg :"},
      2},
+    // CIEDE2000: CIELAB coordinates and differences, the total is Delta E00
+    {{"L* :", "a* :", "b* :", "C* :", "h\xC2\xB0 :"},
+     {"dL* :", "da* :", "db* :", "dC* :", "dh* :", "dE00 :"},
+     2},
 };

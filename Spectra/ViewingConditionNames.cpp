@@ -3,7 +3,7 @@
 #include "Spectra.h"
 
 const char* const ColorSpaceNames[ColorSpaceCount] = {
-    "CIELAB", "CIELab94", "CMC(1:1)", "CMC(2:1)", "CIELuv", "CIEXYZ", "CIExyY", "LABmg",
+    "CIELAB", "CIELab94", "CMC(1:1)", "CMC(2:1)", "CIELuv", "CIEXYZ", "CIExyY", "LABmg", "CIEDE2000",
 };
 
 const char* const IlluminantNames[IlluminantCount] = {"A", "C", "D50", "D65", "F11"};

@@ -1,5 +1,5 @@
 // Cost of one call of the colour engine: CalcColorValues per colour space,
-// CalcDeltaE per formula, the metamerism index and a dot-gain fit.
+// CalcDeltaE per formula (CIEDE2000 also alone), the metamerism index and a dot-gain fit.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -44,6 +44,21 @@ void BM_CalcDeltaE(benchmark::State& state) {
     }
 }
 
+// The CIEDE2000 formula alone, on the CIELAB values of the two reds.
+void BM_Ciede2000(benchmark::State& state) {
+    TData r(EmptySpectrum), s(EmptySpectrum);
+    r.Spectrum = PrintedRed();
+    s.Spectrum = PrintedRed(15.0);
+    CalcColorValues(r, TColorSpace::CIELAB, TIlluminant::D50, TObserver::Obs2);
+    CalcColorValues(s, TColorSpace::CIELAB, TIlluminant::D50, TObserver::Obs2);
+    TLab a{r.Coord[0], r.Coord[1], r.Coord[2]}, b{s.Coord[0], s.Coord[1], s.Coord[2]};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(a);
+        benchmark::DoNotOptimize(b);
+        benchmark::DoNotOptimize(Ciede2000(a, b));
+    }
+}
+
 void BM_MetamerismIndex(benchmark::State& state) {
     TData r(EmptySpectrum), s(EmptySpectrum);
     r.Spectrum = PrintedRed();
@@ -70,9 +85,10 @@ void BM_LeastSquaresFitDotGainPiece(benchmark::State& state) {
 }
 
 // Arguments: the colour-space number (0 CIELAB, 1 CIELab94, 2 CMC(1:1),
-// 3 CMC(2:1), 4 CIELuv, 5 CIEXYZ, 6 CIExyY, 7 LABmg).
+// 3 CMC(2:1), 4 CIELuv, 5 CIEXYZ, 6 CIExyY, 7 LABmg, 8 CIEDE2000).
 BENCHMARK(BM_CalcColorValues)->DenseRange(0, ColorSpaceCount - 1);
 BENCHMARK(BM_CalcDeltaE)->DenseRange(0, ColorSpaceCount - 1);
+BENCHMARK(BM_Ciede2000);
 BENCHMARK(BM_MetamerismIndex);
 BENCHMARK(BM_LeastSquaresFitDotGainPiece);
 

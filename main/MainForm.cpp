@@ -11,11 +11,13 @@
 #include "EyeOne.h"
 #include "ICCPage.h"
 #include "LanguageChooser.h"
+#include "MeasureLogHost.h"
 #include "MeasureP.h"
 #include "PageControl.h"
 #include "ScrollText.h"
 #include "Settings.h"
 #include "Skins.h"
+#include "SpectroPages.h"
 #include "StatusPanels.h"
 #include "TData.h"
 #include "TabDrawing.h"
@@ -44,7 +46,6 @@
 namespace {
 
 constexpr int LanguageNotChosen = -99;
-constexpr int PrintCurveRows = 10;
 constexpr int PrintCurveStepPauseMs = 150;
 
 // Top-level tab positions.
@@ -136,6 +137,8 @@ TMainForm::TMainForm(QWidget* parent)
     // The measurement pages inside the view's empty page widgets.
     Densito = std::make_unique<TDensitometryPages>(*this, V.DensitometryPages, nullptr);
     ICC = new TICCPage(*this, V.SpectroPages[IccConversionPage], this);
+    Spectro = std::make_unique<TSpectroPages>(*this, V.SpectroPages, TSpectroChoosers{V.SpColCB, V.IllCB, V.ObsCB});
+    Spectro->ConditionsChanged = [this] { SetStatus(2, [] { return QString::fromStdString(ConditionsText()); }); };
 
     ConnectControls();
     FormCreate();
@@ -145,6 +148,7 @@ void TMainForm::FormCreate()
 {
     EyeOne::LoadInstrumentLibrary();  // every operation tests the handle itself
     LoadSettings();
+    LogHost = std::make_unique<TMeasureLogHost>(V.SetupPages[0]);
     Sample = std::make_unique<TData>(EmptySpectrum);
     Measure = std::make_unique<TData>(EmptySpectrum);
     if (Config.LanguageId != LanguageNotChosen)
@@ -208,6 +212,9 @@ void TMainForm::ConnectControls()
     connect(V.DGed2, &QSpinBox::textChanged, d, &TDensitometryPages::DGed2Change);
     connect(V.DGed3, &QSpinBox::textChanged, d, &TDensitometryPages::DGed3Change);
     connect(V.Ked1, &QSpinBox::textChanged, d, &TDensitometryPages::Ked1Change);
+    connect(V.DGCEd1, &QSpinBox::textChanged, d, &TDensitometryPages::DGCEd1Change);
+    connect(V.DGCEd2, &QSpinBox::textChanged, d, &TDensitometryPages::DGCEd2Change);
+    connect(V.DGCEd3, &QSpinBox::textChanged, d, &TDensitometryPages::DGCEd3Change);
 
     for (QWidget* w : {V.CaptionPanel, static_cast<QWidget*>(V.TitleL), static_cast<QWidget*>(V.Image1)})
         w->installEventFilter(this);
@@ -413,7 +420,7 @@ void TMainForm::TimerTimer()
         default:  // Setup: the press is used up
             break;
         }
-        SetStatus(0, [] { return tr("Ready..."); });
+        SetStatus(0, [this] { return LogHost->StatusAfterMeasurement(tr("Ready...")); });
         // One press is handled once: a button still down is waited for by the
         // later turns, one question to the driver each, while the window
         // paints what the handler has just set.
@@ -449,12 +456,14 @@ void TMainForm::MeasureDotGainPage()
 
 void TMainForm::MeasurePrintCurvePage()
 {
-    Dispatched("MeasurePrintCurvePage");  // the print curve page is not built yet
+    Dispatched("MeasurePrintCurvePage");
+    Densito->MeasurePrintCurvePage();
 }
 
 void TMainForm::MeasureDotGainCurvePage()
 {
-    Dispatched("MeasureDotGainCurvePage");  // the dot gain curve page is not built yet
+    Dispatched("MeasureDotGainCurvePage");
+    Densito->MeasureDotGainCurvePage();
 }
 
 void TMainForm::MeasureDotAreaPage()
@@ -489,13 +498,19 @@ void TMainForm::MeasureGraynessPage()
 
 void TMainForm::MeasureSpectroPage()
 {
-    Dispatched("MeasureSpectroPage");  // the colorimetry pages are not built yet
+    Dispatched("MeasureSpectroPage");
+    Spectro->MeasureSpectroPage();
 }
 
 void TMainForm::MeasureICCPage()
 {
     Dispatched("MeasureICCPage");
     ICC->MeasureICCPage();
+}
+
+void TMainForm::ReadingAccepted(const TAcceptedReading& reading)
+{
+    LogHost->ReadingAccepted(reading);
 }
 
 void TMainForm::AppIdle()
@@ -508,8 +523,8 @@ void TMainForm::AppIdle()
         // pause after the last one runs; its end wakes the idle handler.
         if (PrintCurvePause->isActive())
             return;
-        PrintCurveRow = PrintCurveRow >= PrintCurveRows - 1 ? 0 : PrintCurveRow + 1;
-        // The row frame of the print curve page follows once that page is built.
+        Densito->PrintCurveStepDown();
+        PrintCurveRow = Densito->PrintCurveModel().Step;
         PrintCurvePause->start(PrintCurveStepPauseMs);
     }
 }
@@ -549,7 +564,11 @@ void TMainForm::MeasurePaper()
         dialog->exec();
     }
     if (Config.PaperMeasured) {
-        SetStatus(0, [] { return tr("Ready..."); });
+        TAcceptedReading paper{"Paper", std::nullopt, -1, std::array<double, 36>{}};
+        for (int i = 0; i < SpectrumSize; ++i)
+            (*paper.Spectrum)[std::size_t(i)] = PaperDialog()->SubstrateSpectrum[std::size_t(i)];
+        ReadingAccepted(paper);
+        SetStatus(0, [this] { return LogHost->StatusAfterMeasurement(tr("Ready...")); });
         PaperPending = false;
     }
     if (!Closing)
@@ -564,12 +583,18 @@ void TMainForm::PaperMeasBtnClick()
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     // Closing ends every dialog of the window, so that nothing waits on.
+    const bool firstClose = !Closing;  // the word about the log is said once
     Closing = true;
     Timer->stop();
     TimerS->stop();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
             dialog->reject();
+    if (firstClose && LogHost && EndOfSessionMessage) {
+        const QString message = LogHost->EndOfSession();
+        if (!message.isEmpty())
+            EndOfSessionMessage(message);
+    }
     EndSession();
     QWidget::closeEvent(event);
 }
@@ -704,6 +729,7 @@ void TMainForm::InitControls()
     Config.PaperMeasured = false;
     Densito->Reset();  // also FilterCB "Auto" and FilterChoice 0
     ICC->InitControls();
+    Spectro->InitControls();
 
     V.PGC1->SetTabVisible(SpectroTab, false);
     ShowPage(V.PGC0, 0);
@@ -865,6 +891,8 @@ void TMainForm::changeEvent(QEvent* event)
 void TMainForm::Retranslate()
 {
     RetranslateMainWindowView(V);
+    if (LogHost)
+        LogHost->Retranslate();
     if (Densito)
         Densito->Retranslate();
     // The one text the window sets itself that has words in it.

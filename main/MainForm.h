@@ -27,6 +27,8 @@ class TCalibrDlg;
 class TData;
 class TDensitometryPages;
 class TICCPage;
+class TMeasureLogHost;
+class TSpectroPages;
 class TMeasurePDlg;
 
 class TMainForm : public QWidget, public TPageHost {
@@ -43,6 +45,8 @@ public:
     TMainWindowView V;
     std::unique_ptr<TDensitometryPages> Densito;
     TICCPage* ICC = nullptr;
+    std::unique_ptr<TMeasureLogHost> LogHost;  // the measurement log and its Main setup controls
+    std::unique_ptr<TSpectroPages> Spectro;
 
     QTimer* Timer = nullptr;   // measurement loop, 100 ms
     QTimer* TimerS = nullptr;  // start-up sequence, 1000 ms
@@ -53,7 +57,7 @@ public:
     QStringList TabCaptions;
     QPointer<QWidget> BlinkShape;
     QString Title = QStringLiteral("Kelvora");  // " demo" is appended without an instrument
-    int PrintCurveRow = 0;                       // row of the print curve (0 .. 9)
+    int PrintCurveRow = 0;                       // the print curve page's step (0 .. 9) after the last idle step
 
     TCalibrDlg* CalibrDlg = nullptr;  // created on first need
     // The paper dialog; the program creates it at start, a form made by a
@@ -123,6 +127,9 @@ public:
     std::function<bool()> DownArrowHeld;
     // Runs once each time the start-up sequence has ended.
     std::function<void()> StartupFinished;
+    // The closing window's word about the measurement log (where it is, or
+    // what was not written); the program shows it in a message box.
+    std::function<void(const QString& message)> EndOfSessionMessage;
 
     // TPageHost
     void EnableStartupTimer() override;
@@ -130,6 +137,7 @@ public:
     void FocusDummy() override;
     TData* SampleData() override;
     TData* MeasureData() override;
+    void ReadingAccepted(const TAcceptedReading& reading) override;
 
     // The texts of the driver as the window shows them (single-byte or UTF-8
     // text, control characters as blanks).

@@ -8,6 +8,8 @@ add_library(kv_look STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/look/MainWindowView.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/look/MainWindowView.h
   ${CMAKE_CURRENT_SOURCE_DIR}/look/PageControl.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/look/PaintBox.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/look/PaintBox.h
   ${CMAKE_CURRENT_SOURCE_DIR}/look/PageControl.h
   ${CMAKE_CURRENT_SOURCE_DIR}/look/Screenshots.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/look/Screenshots.h
@@ -26,7 +28,7 @@ target_include_directories(kv_look PUBLIC
   ${CMAKE_SOURCE_DIR}
   ${CMAKE_CURRENT_SOURCE_DIR}
   ${CMAKE_CURRENT_SOURCE_DIR}/look)
-target_link_libraries(kv_look PUBLIC Qt6::Widgets)
+target_link_libraries(kv_look PUBLIC kv_graphs Qt6::Widgets)
 set_target_properties(kv_look PROPERTIES AUTOMOC ON)
 
 # Translations: translations/kelvora_<code>.ts compile to .qm at build time and

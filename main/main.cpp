@@ -102,6 +102,16 @@ int main(int argc, char** argv)
         };
     }
     form.CreatePaperDialog();
+    // Where the session's measurement log is: on standard output in a timed
+    // run (nobody is there to close a message box), otherwise in a message box.
+    form.EndOfSessionMessage = [exitAfterMs](const QString& message) {
+        if (exitAfterMs >= 0) {
+            std::printf("%s\n", qPrintable(message));
+            std::fflush(stdout);
+        } else {
+            QMessageBox::information(nullptr, QGuiApplication::applicationDisplayName(), message);
+        }
+    };
     if (languageId != 0) {
         Config.LanguageId = languageId;
         SwitchLanguage(languageId);

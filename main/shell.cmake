@@ -26,9 +26,11 @@ if(KV_SHELL_READY)
       ${CMAKE_CURRENT_LIST_DIR}/LanguageChooser.h
       ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
       ${CMAKE_CURRENT_LIST_DIR}/MainForm.h
-      ${CMAKE_CURRENT_LIST_DIR}/PageHost.h)
-  target_include_directories(kv_shell PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-  target_link_libraries(kv_shell PUBLIC ${KV_SHELL_NEEDS} kv_eyeone Qt6::Widgets)
+      ${CMAKE_CURRENT_LIST_DIR}/PageHost.h
+      ${CMAKE_CURRENT_LIST_DIR}/log/MeasureLogHost.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/log/MeasureLogHost.h)
+  target_include_directories(kv_shell PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/log)
+  target_link_libraries(kv_shell PUBLIC ${KV_SHELL_NEEDS} kv_measurelog kv_eyeone Qt6::Widgets)
   set_target_properties(kv_shell PROPERTIES AUTOMOC ON)
 
   add_executable(kelvora ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

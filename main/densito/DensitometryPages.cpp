@@ -8,6 +8,7 @@
 #include "DensityFormat.h"
 #include "FilterComboBox.h"
 #include "PageWidgets.h"
+#include "PaintBox.h"
 #include "ReadDensities.h"
 #include "main/PageHost.h"
 
@@ -29,16 +30,6 @@ void SetColor(TSwatch* swatch, const QColor& color)
 {
     if (swatch)
         swatch->SetColor(color);
-}
-
-// Whole numbers the settings fields accept.
-std::optional<int> DotPercent(const QString& text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < 1 || value > 99)
-        return std::nullopt;
-    return value;
 }
 
 }  // namespace
@@ -63,6 +54,8 @@ TDensitometryPages::TDensitometryPages(TPageHost& host, const std::array<QWidget
     BuildAllDensitiesPage(hosts[AllDensitiesPage]);
     BuildDensityDiffPage(hosts[DensityDiffPage]);
     BuildDotGainPage(hosts[DotGainPage]);
+    BuildPrintCurvePage(hosts[PrintCurvePage]);
+    BuildDotGainCurvePage(hosts[DotGainCurvePage]);
     BuildDotAreaPage(hosts[DotAreaPage]);
     BuildPrintContrastPage(hosts[PrintContrastPage]);
     BuildTrappingPage(hosts[TrappingPage]);
@@ -86,6 +79,9 @@ void TDensitometryPages::Reset()
     Density.Reset();
     DensityDiff.Reset();
     DotGain.Reset();
+    PrintCurve.Reset();
+    DotGainCurve.Reset();
+    ListChoice.reset();
     DotArea.Reset();
     PrintContrast.Reset();
     Trapping.Reset();
@@ -99,6 +95,8 @@ void TDensitometryPages::Reset()
     ShowDensityPages();
     ShowDensityDiffPage();
     ShowDotGainPage();
+    ShowPrintCurvePage();
+    ShowDotGainCurvePage();
     ShowDotAreaPage();
     ShowPrintContrastPage();
     ShowTrappingPage();
@@ -115,6 +113,8 @@ void TDensitometryPages::ApplySettings()
     SetText(V->DotGainCaption[1], DotCaption(Config.Dot2));
     SetText(V->DotGainCaption[2], DotCaption(Config.Dot3));
     SetText(V->ContrastCaption, DotCaption(Config.DotContrast1));
+    for (int tint = 1; tint <= 3; ++tint)
+        SetText(V->DotGainCurveCaption[tint - 1], DotCaption(DotGainCurvePercent(tint)));
 }
 
 void TDensitometryPages::Retranslate()
@@ -124,6 +124,8 @@ void TDensitometryPages::Retranslate()
     for (auto& [button, text] : V->FixedButtons)
         button->setText(text());
     V->FilterCB->Retranslate();
+    V->PBxPC->update();  // the charts' captions
+    V->PBxDG->update();
     SetText(V->Prompt, TrappingPromptText(Trapping.Prompt));
 }
 
@@ -131,6 +133,29 @@ std::optional<TDensityMeasurement> TDensitometryPages::Read()
 {
     return ReadDensities(Host);
 }
+
+void TDensitometryPages::Accepted(const TDensityMeasurement& reading, const std::string& name)
+{
+    TAcceptedReading accepted;
+    accepted.Name = name;
+    accepted.Densities = reading.Densities;
+    accepted.Channel = ChannelIndex(reading.Channel);
+    Host.ReadingAccepted(accepted);
+}
+
+namespace {
+
+// Names of the steps in the measurement log (the program's own English
+// names, so that logs made in any language read alike).
+std::string PercentStep(const char* page, int percent)
+{
+    return std::string(page) + " " + std::to_string(percent) + "%";
+}
+
+const char* const InkSteps[] = {"Cyan", "Magenta", "Yellow"};
+const char* const TrappingSteps[] = {"Substrate", "First down", "Second down", "Overprint"};
+
+}  // namespace
 
 TPatchColorSource TDensitometryPages::PatchColorSource() const
 {
@@ -146,6 +171,7 @@ void TDensitometryPages::MeasureDensityPage()
         return;
     Density.Measure(*reading, Config.FilterChoice);
     ShowDensityPages();
+    Accepted(*reading, "Density");
 }
 
 void TDensitometryPages::MeasureDensityDiffPage()
@@ -154,8 +180,10 @@ void TDensitometryPages::MeasureDensityDiffPage()
     if (!reading)
         return;
     DensityDiff.ReferenceSide = V->RefButton->isChecked();
+    const bool reference = DensityDiff.ReferenceSide;
     DensityDiff.Measure(*reading, PatchColorSource());
     ShowDensityDiffPage();
+    Accepted(*reading, reference ? "Densities diff Reference" : "Densities diff Measure");
 }
 
 void TDensitometryPages::MeasureDotGainPage()
@@ -163,8 +191,11 @@ void TDensitometryPages::MeasureDotGainPage()
     const auto reading = Read();
     if (!reading)
         return;
-    if (DotGain.Measure(*reading, SharedState))
-        ShowDotGainPage();
+    const int step = DotGain.Step;
+    if (!DotGain.Measure(*reading, SharedState))
+        return;  // another ink than the solid's: ignored
+    ShowDotGainPage();
+    Accepted(*reading, step == 0 ? std::string("Dot Gain Solid") : PercentStep("Dot Gain", TDotGainModel::NominalDot(step)));
 }
 
 void TDensitometryPages::MeasureDotAreaPage()
@@ -172,8 +203,10 @@ void TDensitometryPages::MeasureDotAreaPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = DotArea.Step;
     DotArea.Measure(*reading, SharedState, PatchColorSource());
     ShowDotAreaPage();
+    Accepted(*reading, step == 0 ? std::string("Dot Area Solid") : "Dot Area Tint " + std::to_string(step));
 }
 
 void TDensitometryPages::MeasurePrintContrastPage()
@@ -181,8 +214,10 @@ void TDensitometryPages::MeasurePrintContrastPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = PrintContrast.Step;
     PrintContrast.Measure(*reading, SharedState);
     ShowPrintContrastPage();
+    Accepted(*reading, step == 0 ? std::string("Print Contrast Solid") : PercentStep("Print Contrast", Config.DotContrast1));
 }
 
 void TDensitometryPages::MeasureTrappingPage()
@@ -190,8 +225,13 @@ void TDensitometryPages::MeasureTrappingPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = Trapping.Step;
     Trapping.Measure(*reading, PatchColorSource());
     ShowTrappingPage();
+    // A down colour the page passed over (black, or the first one's ink) is not logged.
+    const bool passedOver = (step == 1 && !Trapping.FirstDown) || (step == 2 && !Trapping.SecondDown);
+    if (!passedOver && step >= 0 && step < int(std::size(TrappingSteps)))
+        Accepted(*reading, std::string("Trapping ") + TrappingSteps[step]);
 }
 
 void TDensitometryPages::MeasureHueErrorPage()
@@ -199,8 +239,11 @@ void TDensitometryPages::MeasureHueErrorPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = HueError.Step;
     HueError.Measure(*reading, SharedState, PatchColorSource());
     ShowInkPurityPage(HueError, V->HueError);
+    if (step >= 0 && step < int(std::size(InkSteps)))
+        Accepted(*reading, std::string("Hue error ") + InkSteps[step]);
 }
 
 void TDensitometryPages::MeasureGraynessPage()
@@ -208,14 +251,19 @@ void TDensitometryPages::MeasureGraynessPage()
     const auto reading = Read();
     if (!reading)
         return;
+    const int step = Grayness.Step;
     Grayness.Measure(*reading, SharedState, PatchColorSource());
     ShowInkPurityPage(Grayness, V->Grayness);
+    if (step >= 0 && step < int(std::size(InkSteps)))
+        Accepted(*reading, std::string("Grayness ") + InkSteps[step]);
 }
 
 QWidget* TDensitometryPages::BlinkFrame(int pgc0Index) const
 {
     switch (pgc0Index) {
     case DotGainPage: return V->DotGainFrame;
+    case PrintCurvePage: return V->PrintCurveFrame;
+    case DotGainCurvePage: return V->DotGainCurveFrame;
     case DotAreaPage: return V->DotAreaFrame;
     case PrintContrastPage: return V->ContrastFrame;
     case TrappingPage: return V->TrapFrame;
@@ -262,7 +310,7 @@ void TDensitometryPages::DGvCB3Click(bool checked)
 
 void TDensitometryPages::SetDotPercent(int tint, const QString& text)
 {
-    const std::optional<int> value = DotPercent(text);
+    const std::optional<int> value = DotPercentFromText(text);
     if (!value)
         return;
     switch (tint) {
@@ -280,7 +328,7 @@ void TDensitometryPages::DGed3Change(const QString& text) { SetDotPercent(3, tex
 
 void TDensitometryPages::Ked1Change(const QString& text)
 {
-    const std::optional<int> value = DotPercent(text);
+    const std::optional<int> value = DotPercentFromText(text);
     if (!value)
         return;
     Config.DotContrast1 = *value;

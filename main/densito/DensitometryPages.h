@@ -1,6 +1,6 @@
 // TDensitometryPages: the densitometry pages of the main window (Density,
-// All densities, Densities diff, Dot Gain, Dot Area, Print Contrast,
-// Trapping, Hue error, Grayness). It builds their contents inside the empty
+// All densities, Densities diff, Dot Gain, Print curve, Dot Gain curve, Dot
+// Area, Print Contrast, Trapping, Hue error, Grayness). It builds their contents inside the empty
 // page widgets the main window gives it, runs their measurement handlers and
 // copies the pages' step logic into labels, swatches and frames.
 #pragma once
@@ -9,12 +9,16 @@
 #include "DensityDiffModel.h"
 #include "DensityPageModel.h"
 #include "DotAreaModel.h"
+#include "DotGainCurveModel.h"
 #include "DotGainModel.h"
 #include "InkPurityModel.h"
 #include "PrintContrastModel.h"
+#include "PrintCurveModel.h"
 #include "TrappingModel.h"
 
 #include <QObject>
+#include <QRect>
+#include <QSize>
 
 #include <array>
 #include <cstdint>
@@ -24,6 +28,8 @@
 #include <vector>
 
 class QLabel;
+class QPainter;
+class TCanvas;
 class QPushButton;
 class QWidget;
 class TFilterComboBox;
@@ -43,7 +49,7 @@ public:
         GraynessPage = 10
     };
 
-    // Builds pages 0 - 3 and 6 - 10 inside `pages` (pages 4 and 5 stay empty).
+    // Builds the eleven pages inside `pages`.
     TDensitometryPages(TPageHost& host, const std::array<QWidget*, 11>& pages, QObject* parent = nullptr);
     ~TDensitometryPages() override;
 
@@ -59,6 +65,8 @@ public:
     void MeasureDensityPage();
     void MeasureDensityDiffPage();
     void MeasureDotGainPage();
+    void MeasurePrintCurvePage();
+    void MeasureDotGainCurvePage();
     void MeasureDotAreaPage();
     void MeasurePrintContrastPage();
     void MeasureTrappingPage();
@@ -78,6 +86,18 @@ public:
     const TDensityDiffModel& DensityDiffModel() const { return DensityDiff; }
     const TDotGainModel& DotGainModel() const { return DotGain; }
     const TDotAreaModel& DotAreaModel() const { return DotArea; }
+    const TPrintCurveModel& PrintCurveModel() const { return PrintCurve; }
+    const TDotGainCurveModel& DotGainCurveModel() const { return DotGainCurve; }
+    // The colour list's last choice, which the print curve chart shows
+    // until the next measurement; nothing when the chart shows its own ink.
+    std::optional<int> PrintCurveListChoice() const { return ListChoice; }
+
+    // Down-arrow held on the Print curve page: the frame one row down.
+    void PrintCurveStepDown();
+
+    // The two charts, drawn on a canvas of their areas.
+    void PBxPCPaint(TCanvas& canvas);
+    void PBxDGPaint(TCanvas& canvas);
     const TPrintContrastModel& PrintContrastModel() const { return PrintContrast; }
     const TTrappingModel& TrappingModel() const { return Trapping; }
     const TInkPurityModel& HueErrorModel() const { return HueError; }
@@ -92,6 +112,9 @@ public slots:
     void DGed2Change(const QString& text);
     void DGed3Change(const QString& text);
     void Ked1Change(const QString& text);
+    void DGCEd1Change(const QString& text);
+    void DGCEd2Change(const QString& text);
+    void DGCEd3Change(const QString& text);
 
     // Density page: a choice in FilterCB.
     void FilterCBChange(int index);
@@ -103,12 +126,23 @@ public slots:
     void ShTR1MouseDown();
     void ShH1MouseDown(int step);
     void ShGR1MouseDown(int step);
+    void ShPC1MouseDown(int step);
+    void ShDGC1MouseDown(int step);
+
+    // Print curve page: the colour selector and its list.
+    void ShColMouseDown();
+    QSize Ciano1MeasureItem(int item) const;
+    void Ciano1AdvancedDrawItem(QPainter& painter, int item, const QRect& rect, bool highlighted);
+    void Ciano1Click(int item);
 
 private:
     std::optional<TDensityMeasurement> Read();
+    // Hands a reading the page accepted to the host's measurement log.
+    void Accepted(const TDensityMeasurement& reading, const std::string& name);
     TPatchColorSource PatchColorSource() const;
     void SetDotVisible(int tint, bool visible);
     void SetDotPercent(int tint, const QString& text);
+    void SetDotGainCurvePercent(int tint, const QString& text);
 
     void BuildDensityPage(QWidget* page);
     void BuildAllDensitiesPage(QWidget* page);
@@ -116,6 +150,8 @@ private:
     void BuildDotGainPage(QWidget* page);
     void BuildDotAreaPage(QWidget* page);
     void BuildPrintContrastPage(QWidget* page);
+    void BuildPrintCurvePage(QWidget* page);
+    void BuildDotGainCurvePage(QWidget* page);
     void BuildTrappingPage(QWidget* page);
     void BuildInkPurityPage(QWidget* page, TInkPurityFigure figure, TInkPurityViews& views);
 
@@ -124,6 +160,8 @@ private:
     void ShowDotGainPage();
     void ShowDotAreaPage();
     void ShowPrintContrastPage();
+    void ShowPrintCurvePage();
+    void ShowDotGainCurvePage();
     void ShowTrappingPage();
     void ShowInkPurityPage(const TInkPurityModel& model, TInkPurityViews& views);
     // Moves a page's frame around the swatch of its step.
@@ -136,6 +174,9 @@ private:
     TDensityDiffModel DensityDiff;
     TDotGainModel DotGain;
     TDotAreaModel DotArea;
+    TPrintCurveModel PrintCurve;
+    TDotGainCurveModel DotGainCurve;
+    std::optional<int> ListChoice;
     TPrintContrastModel PrintContrast;
     TTrappingModel Trapping;
     TInkPurityModel HueError{TInkPurityFigure::HueError};

@@ -19,6 +19,13 @@ class TFilterComboBox;
 class TStepFrame;
 class TSwatch;
 class TValuePanel;
+class TColorListPopup;
+class TPaintBox;
+
+// The step frames of the curve pages lie this far outside their swatches'
+// top and left edges.
+inline constexpr int PrintCurveFrameMargin = 3;
+inline constexpr int DotGainCurveFrameMargin = 4;
 
 struct TInkPurityViews {
     std::array<TSwatch*, 3> Swatch{};
@@ -69,6 +76,19 @@ struct TDensitometryPagesViews {
     QLabel* TrapValue = nullptr;           // TrL3
     QLabel* Prompt = nullptr;              // Msg
     TStepFrame* TrapFrame = nullptr;
+    // Print curve
+    std::array<TSwatch*, 10> PrintCurveSwatch{};  // ShPC1 .. ShPC10
+    std::array<QLabel*, 10> PrintCurveValue{};    // PCL1 .. PCL10
+    TStepFrame* PrintCurveFrame = nullptr;        // PCBordSh
+    TSwatch* ShCol = nullptr;
+    TColorListPopup* ColorList = nullptr;         // Ciano1
+    TPaintBox* PBxPC = nullptr;
+    // Dot Gain curve
+    std::array<TSwatch*, 4> DotGainCurveSwatch{};  // ShDGC1 .. ShDGC4
+    std::array<QLabel*, 4> DotGainCurveValue{};    // DGCL1 .. DGCL4
+    std::array<QLabel*, 3> DotGainCurveCaption{};  // DGCurveL1 .. DGCurveL3
+    TStepFrame* DotGainCurveFrame = nullptr;       // DGCBordSh
+    TPaintBox* PBxDG = nullptr;
     // Hue error, Grayness
     TInkPurityViews HueError;
     TInkPurityViews Grayness;

@@ -103,3 +103,12 @@ QString DotCaption(int percent)
 {
     return QString::number(percent) + QLatin1Char('%');
 }
+
+std::optional<int> DotPercentFromText(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < 1 || value > 99)
+        return std::nullopt;
+    return value;
+}

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class TDotGainModel {
 public:
@@ -35,3 +36,5 @@ public:
 
 // Caption of a dot percentage setting: "75%".
 QString DotCaption(int percent);
+// The whole number 1 .. 99 a dot percentage field holds, or nothing.
+std::optional<int> DotPercentFromText(const QString& text);

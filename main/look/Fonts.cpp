@@ -4,6 +4,8 @@
 //   Verdana       -> DejaVu Sans       (the Vera design: wide, large x-height, like Verdana)
 //   Tahoma        -> DejaVu Sans Condensed (Vera narrowed: Tahoma is Verdana's narrow sibling)
 //   Courier New   -> Liberation Mono   (metric-compatible with Courier New)
+//   Small Font    -> DejaVu Sans Condensed (the charts' small labels: narrow,
+//                    with a large x-height that stays legible at 8 pt)
 // Each font also lists a generic fallback so a missing package degrades to a
 // readable face instead of an arbitrary one.
 #include "Fonts.h"
@@ -20,6 +22,7 @@ QString SansSerifFamily() { return QStringLiteral("Liberation Sans"); }
 QString VerdanaFamily() { return QStringLiteral("DejaVu Sans"); }
 QString TahomaFamily() { return QStringLiteral("DejaVu Sans Condensed"); }
 QString CourierFamily() { return QStringLiteral("Liberation Mono"); }
+QString SmallFontFamily() { return QStringLiteral("DejaVu Sans Condensed"); }
 
 namespace {
 
@@ -71,4 +74,24 @@ QFont CourierFont(int pixelSize, bool bold)
 QFont DefaultFont()
 {
     return SansSerifFontPt(8.0);
+}
+
+QFont SmallFont(double points)
+{
+    return MakeFont({SmallFontFamily(), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")},
+                    PointsToPixels(points), false, QFont::SansSerif);
+}
+
+QFont ChartFont(const QString& face, double points)
+{
+    if (face.compare(QStringLiteral("Small Font"), Qt::CaseInsensitive) == 0 ||
+        face.compare(QStringLiteral("Small Fonts"), Qt::CaseInsensitive) == 0)
+        return SmallFont(points);
+    if (face.compare(QStringLiteral("Courier New"), Qt::CaseInsensitive) == 0)
+        return CourierFont(PointsToPixels(points));
+    if (face.compare(QStringLiteral("Verdana"), Qt::CaseInsensitive) == 0)
+        return VerdanaFont(PointsToPixels(points));
+    if (face.compare(QStringLiteral("Tahoma"), Qt::CaseInsensitive) == 0)
+        return TahomaFont(points);
+    return SansSerifFontPt(points);  // "MS Sans Serif" and anything unknown
 }

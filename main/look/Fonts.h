@@ -16,12 +16,19 @@ QString SansSerifFamily();   // "MS Sans Serif"
 QString VerdanaFamily();     // "Verdana"
 QString TahomaFamily();      // "Tahoma"
 QString CourierFamily();     // "Courier New"
+QString SmallFontFamily();   // "Small Font"
 
 QFont SansSerifFont(int pixelSize, bool bold = false);
 QFont SansSerifFontPt(double points, bool bold = false);
 QFont VerdanaFont(int pixelSize, bool bold = false);
 QFont TahomaFont(double points, bool bold = false);
 QFont CourierFont(int pixelSize, bool bold = false);
+
+// "Small Font" at a point size, the small face of the charts.
+QFont SmallFont(double points);
+// The font for a face named by a chart ("MS Sans Serif", "Small Font"; any
+// other name through the sans-serif stand-in) at a point size.
+QFont ChartFont(const QString& face, double points);
 
 // The window's default font: MS Sans Serif 8 pt.
 QFont DefaultFont();

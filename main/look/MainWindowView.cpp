@@ -72,9 +72,9 @@ const TNamedText CaptionTexts[] = {
     {"DGPercentL3", "%"},
     {"DotGainCurveGB", QT_TRANSLATE_NOOP("TMainForm", " Calculate DOT Gain curve on ")},
     {"DGCValueL", QT_TRANSLATE_NOOP("TMainForm", "DOT Value")},
-    {"DGCL1", QT_TRANSLATE_NOOP("TMainForm", "DOT Value 1")},
-    {"DGCL2", QT_TRANSLATE_NOOP("TMainForm", "DOT Value 2")},
-    {"DGCL3", QT_TRANSLATE_NOOP("TMainForm", "DOT Value 3")},
+    {"DGCValueL1", QT_TRANSLATE_NOOP("TMainForm", "DOT Value 1")},
+    {"DGCValueL2", QT_TRANSLATE_NOOP("TMainForm", "DOT Value 2")},
+    {"DGCValueL3", QT_TRANSLATE_NOOP("TMainForm", "DOT Value 3")},
     {"DGCPercentL1", "%"},
     {"DGCPercentL2", "%"},
     {"DGCPercentL3", "%"},
@@ -156,7 +156,8 @@ const TListItems ListTexts[] = {
      {QT_TRANSLATE_NOOP("TMainForm", "CIELAB"), QT_TRANSLATE_NOOP("TMainForm", "CIELab94"),
       QT_TRANSLATE_NOOP("TMainForm", "CMC(1:1)"), QT_TRANSLATE_NOOP("TMainForm", "CMC(2:1)"),
       QT_TRANSLATE_NOOP("TMainForm", "CIELuv"), QT_TRANSLATE_NOOP("TMainForm", "CIEXYZ"),
-      QT_TRANSLATE_NOOP("TMainForm", "CIExyY"), QT_TRANSLATE_NOOP("TMainForm", "LABmg")}},
+      QT_TRANSLATE_NOOP("TMainForm", "CIExyY"), QT_TRANSLATE_NOOP("TMainForm", "LABmg"),
+      QT_TRANSLATE_NOOP("TMainForm", "CIEDE2000")}},
     {"IllCB",
      {QT_TRANSLATE_NOOP("TMainForm", "A"), QT_TRANSLATE_NOOP("TMainForm", "C"), QT_TRANSLATE_NOOP("TMainForm", "D50"),
       QT_TRANSLATE_NOOP("TMainForm", "D65"), QT_TRANSLATE_NOOP("TMainForm", "F11")}},
@@ -374,7 +375,8 @@ void BuildDensitometrySetup(QWidget* page, TMainWindowView& v)
     QSpinBox** curveDots[3] = {&v.DGCEd1, &v.DGCEd2, &v.DGCEd3};
     QLabel** curveLabels[3] = {&v.DGCL1, &v.DGCL2, &v.DGCL3};
     const char* curveNames[3] = {"DGCEd1", "DGCEd2", "DGCEd3"};
-    const char* curveLabelNames[3] = {"DGCL1", "DGCL2", "DGCL3"};
+    // Named apart from the Dot Gain curve page's values DGCL1 .. DGCL4.
+    const char* curveLabelNames[3] = {"DGCValueL1", "DGCValueL2", "DGCValueL3"};
     const char* curvePercentNames[3] = {"DGCPercentL1", "DGCPercentL2", "DGCPercentL3"};
     for (int i = 0; i < 3; ++i) {
         const int y = 44 + i * 31;

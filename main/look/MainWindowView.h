@@ -61,7 +61,7 @@ struct TMainWindowView {
     QLabel* Image3 = nullptr;            // About picture
     QLabel* AboutNoticeL = nullptr;      // maker's notice on the About tab
     QLabel* InfoNoticeL = nullptr;       // maker's notice on the Info page
-    QLabel* DGCL1 = nullptr;             // "DOT Value 1".."DOT Value 3" of the dot gain curve group
+    QLabel* DGCL1 = nullptr;             // "DOT Value 1".."DOT Value 3" of the dot gain curve group (DGCValueL1..3)
     QLabel* DGCL2 = nullptr;
     QLabel* DGCL3 = nullptr;
 };

@@ -306,4 +306,9 @@ void TICCPage::MeasureICCPage()
     ICCLl->setText(TwoDecimals(patch.Coord[0]));
     ICCal->setText(TwoDecimals(patch.Coord[1]));
     ICCbl->setText(TwoDecimals(patch.Coord[2]));
+
+    TAcceptedReading accepted;
+    accepted.Name = "ICC conversion";
+    accepted.Spectrum = patch.Spectrum;
+    Host.ReadingAccepted(accepted);
 }

@@ -158,6 +158,44 @@ TEST(Spec2Cie, CsvAgreesWithTheColourEngineToTwelveDigits) {
     }
 }
 
+TEST(Spec2Cie, Ciede2000InCsvJsonAndTable) {
+    const std::string path = Fixture("press-check-percent.txt");
+    const TRun csv = RunCalculator({"--format", "csv", "--space", "CIEDE2000", "--reference", "3", path});
+    ASSERT_EQ(csv.Code, 0) << csv.Err;
+    const auto lines = Lines(csv.Out);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0],
+              "sample,id,reference,X,Y,Z,x,y,CIEDE2000.L*,CIEDE2000.a*,CIEDE2000.b*,CIEDE2000.C*,CIEDE2000.h\u00B0,"
+              "dL*,da*,db*,dC*,dh*,dE00,MI");
+
+    spec2cie::TSpectralFile file;
+    spec2cie::TInputError error;
+    ASSERT_TRUE(spec2cie::ReadSpectralFile(path, spec2cie::TScale::Auto, file, error));
+    std::vector<double> totals;
+    for (std::size_t i = 0; i < file.Samples.size(); ++i) {
+        TData r(EmptySpectrum), s(EmptySpectrum);
+        r.Spectrum = file.Samples[2].Spectrum;
+        s.Spectrum = file.Samples[i].Spectrum;
+        const double deltaE00 = CalcDeltaE(r, s, TColorSpace::CIEDE2000, TIlluminant::D50, TObserver::Obs2);
+        totals.push_back(deltaE00);
+        const auto cells = Cells(lines[i + 1]);
+        ASSERT_EQ(cells.size(), 20u);
+        EXPECT_NEAR(std::stod(cells[18]), deltaE00, 1e-11 * std::max(1.0, deltaE00)) << "row " << i;
+        EXPECT_NEAR(std::stod(cells[8]), s.Coord[0], 1e-9) << "L* of row " << i;
+    }
+    EXPECT_GT(totals[3], 0.0);
+
+    const TRun json = RunCalculator({"--format", "json", "--space", "dE00", "--reference", "3", path});
+    ASSERT_EQ(json.Code, 0) << json.Err;
+    EXPECT_NE(json.Out.find("\"space\":\"CIEDE2000\""), std::string::npos);
+    EXPECT_NE(json.Out.find("\"dE00\":"), std::string::npos);
+
+    const TRun table = RunCalculator({"--space", "ciede2000", path});
+    ASSERT_EQ(table.Code, 0) << table.Err;
+    EXPECT_NE(table.Out.find("Conditions:  CIEDE2000\\D50\\2\u00B0"), std::string::npos) << table.Out;
+    EXPECT_NE(table.Out.find("dE00"), std::string::npos);
+}
+
 TEST(Spec2Cie, WorkedNumbersThroughTheFile) {
     // The file holds white, 50 % grey and the red, orange, green and blue
     // samples of the engine's tables, written with four decimals in percent.

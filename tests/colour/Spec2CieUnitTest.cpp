@@ -48,7 +48,10 @@ TEST(ViewingConditionNames, LookupsAcceptDisplayAndShortNames) {
     EXPECT_EQ(ColorSpaceByName("CMC11"), TColorSpace::CMC11);
     EXPECT_EQ(ColorSpaceByName("ciexyy"), TColorSpace::CIExyY);
     EXPECT_EQ(ColorSpaceByName("labmg"), TColorSpace::LABmg);
-    EXPECT_FALSE(ColorSpaceByName("CIEDE2000"));
+    EXPECT_EQ(ColorSpaceByName("CIEDE2000"), TColorSpace::CIEDE2000);
+    EXPECT_EQ(ColorSpaceByName("de2000"), TColorSpace::CIEDE2000);
+    EXPECT_EQ(ColorSpaceByName("dE00"), TColorSpace::CIEDE2000);
+    EXPECT_FALSE(ColorSpaceByName("CIEDE1994"));
     EXPECT_EQ(IlluminantByName("d65"), TIlluminant::D65);
     EXPECT_FALSE(IlluminantByName("D75"));
     EXPECT_EQ(ObserverByName("10"), TObserver::Obs10);

@@ -65,7 +65,7 @@ TEST(SpectralTables, PublishedSpotValues) {
 }
 
 TEST(NameTables, DisplayNamesInEnumerationOrder) {
-    const char* spaces[] = {"CIELAB", "CIELab94", "CMC(1:1)", "CMC(2:1)", "CIELuv", "CIEXYZ", "CIExyY", "LABmg"};
+    const char* spaces[] = {"CIELAB", "CIELab94", "CMC(1:1)", "CMC(2:1)", "CIELuv", "CIEXYZ", "CIExyY", "LABmg", "CIEDE2000"};
     for (int i = 0; i < ColorSpaceCount; ++i) EXPECT_STREQ(ColorSpaceNames[i], spaces[i]);
     const char* illuminants[] = {"A", "C", "D50", "D65", "F11"};
     for (int i = 0; i < IlluminantCount; ++i) EXPECT_STREQ(IlluminantNames[i], illuminants[i]);
@@ -85,6 +85,7 @@ TEST(SpaceLabels, CaptionsAndDecimals) {
         {TColorSpace::CIEXYZ, "X :", "", "dX :", "dE :", 2},
         {TColorSpace::CIExyY, "x :", "", "dx :", "dE :", 4},
         {TColorSpace::LABmg, "Lmg :", "hmg :", "dL :", "dEmg :", 2},
+        {TColorSpace::CIEDE2000, "L* :", "h\u00B0 :", "dL* :", "dE00 :", 2},
     };
     for (const auto& r : rows) {
         const TSpaceLabels& l = SpaceLabels[static_cast<int>(r.space)];

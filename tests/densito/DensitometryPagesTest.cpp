@@ -124,14 +124,13 @@ TEST_F(DensitometryPagesTest, EveryWidgetHasItsName)
         "ShDA2", "ShDA3", "ShDA4", "DDAl1", "DDAl2", "DDAl3", "DDAl4", "DABordSh", "ShK1", "ShK2", "DKL2", "KL1",
         "KL2", "KBordSh", "ShTr0", "Trl0", "ShTR1", "ShTR2", "ShTR3", "TrL1", "TrL2", "TrL3", "TRLl1", "TRLl2",
         "Msg", "TrBordSh", "ShH1", "ShH2", "ShH3", "hElL1", "hElL2", "hElL3", "HEl1", "HEl2", "HEl3", "HEBordSh",
-        "ShGR1", "ShGR2", "ShGR3", "GRLl1", "GRLl2", "GRLl3", "GRl1", "GRl2", "GRL3", "GRBordSh"};
+        "ShGR1", "ShGR2", "ShGR3", "GRLl1", "GRLl2", "GRLl3", "GRl1", "GRl2", "GRL3", "GRBordSh", "ShPC1", "ShPC6",
+        "ShPC10", "PCL1", "PCL10", "PCBordSh", "ShCol", "PBxPC", "Ciano1", "ShDGC1", "ShDGC4", "DGCL1", "DGCL4",
+        "DGCurveL1", "DGCurveL3", "DGCBordSh", "PBxDG"};
     for (const char* name : names) {
         const auto found = Root->findChildren<QWidget*>(QString::fromLatin1(name));
         EXPECT_EQ(found.size(), 1) << name;
     }
-    // Pages 4 and 5 are left to the curve pages.
-    EXPECT_TRUE(Pages[4]->children().isEmpty());
-    EXPECT_TRUE(Pages[5]->children().isEmpty());
 }
 
 TEST_F(DensitometryPagesTest, StartTexts)
@@ -161,11 +160,12 @@ TEST_F(DensitometryPagesTest, StartTexts)
 
 TEST_F(DensitometryPagesTest, BlinkFramePerPage)
 {
-    const std::pair<int, const char*> frames[] = {{3, "DGBordSh"}, {6, "DABordSh"}, {7, "KBordSh"},
-                                                  {8, "TrBordSh"}, {9, "HEBordSh"}, {10, "GRBordSh"}};
+    const std::pair<int, const char*> frames[] = {{3, "DGBordSh"},  {4, "PCBordSh"},  {5, "DGCBordSh"},
+                                                  {6, "DABordSh"},  {7, "KBordSh"},   {8, "TrBordSh"},
+                                                  {9, "HEBordSh"},  {10, "GRBordSh"}};
     for (const auto& [index, name] : frames)
         EXPECT_EQ(Group->BlinkFrame(index), Find(name)) << index;
-    for (int index : {0, 1, 2, 4, 5, 11, -1})
+    for (int index : {0, 1, 2, 11, -1})
         EXPECT_EQ(Group->BlinkFrame(index), nullptr) << index;
 }
 
@@ -847,3 +847,62 @@ TEST_F(DensitometryPagesTest, PagesPaintAfterASeries)
 }
 
 }  // namespace
+
+// What the pages hand to the measurement log: one name per accepted reading,
+// nothing for a reading the page ignored.
+TEST_F(DensitometryPagesTest, AcceptedReadingsAreHandedOverWithPageAndStepNames)
+{
+    using TMeasure = void (TDensitometryPages::*)();
+    const struct {
+        TMeasure Handler;
+        const char* Patch;
+        const char* Logged;  // nullptr: ignored by the page
+    } steps[] = {
+        {&TDensitometryPages::MeasureDensityPage, "cyan", "Density"},
+        {&TDensitometryPages::MeasureDotGainPage, "magenta", "Dot Gain Solid"},
+        {&TDensitometryPages::MeasureDotGainPage, "cyan-75", nullptr},  // another ink than the solid's
+        {&TDensitometryPages::MeasureDotGainPage, "magenta-75", "Dot Gain 75%"},
+        {&TDensitometryPages::MeasureDotAreaPage, "cyan", "Dot Area Solid"},
+        {&TDensitometryPages::MeasureDotAreaPage, "cyan-50", "Dot Area Tint 1"},
+        {&TDensitometryPages::MeasurePrintContrastPage, "black", "Print Contrast Solid"},
+        {&TDensitometryPages::MeasurePrintContrastPage, "black-75", "Print Contrast 75%"},
+        {&TDensitometryPages::MeasureTrappingPage, "paper", "Trapping Substrate"},
+        {&TDensitometryPages::MeasureTrappingPage, "black", nullptr},  // black is passed over
+        {&TDensitometryPages::MeasureTrappingPage, "cyan", "Trapping Second down"},
+        {&TDensitometryPages::MeasureTrappingPage, "red", "Trapping Overprint"},
+        {&TDensitometryPages::MeasureTrappingPage, "paper", "Trapping Substrate"},
+        {&TDensitometryPages::MeasureTrappingPage, "magenta", "Trapping First down"},
+        {&TDensitometryPages::MeasureTrappingPage, "magenta", nullptr},  // the first one's ink is passed over
+        {&TDensitometryPages::MeasureHueErrorPage, "cyan", "Hue error Cyan"},
+        {&TDensitometryPages::MeasureGraynessPage, "cyan", "Grayness Cyan"},
+        {&TDensitometryPages::MeasureGraynessPage, "magenta", "Grayness Magenta"},
+    };
+    for (const auto& s : steps) {
+        Place(s.Patch);
+        const std::size_t before = Host.Accepted.size();
+        (Group.get()->*s.Handler)();
+        if (!s.Logged) {
+            EXPECT_EQ(Host.Accepted.size(), before) << s.Patch;
+            continue;
+        }
+        ASSERT_EQ(Host.Accepted.size(), before + 1) << s.Logged;
+        const TAcceptedReading& r = Host.Accepted.back();
+        EXPECT_EQ(r.Name, s.Logged);
+        ASSERT_TRUE(r.Densities.has_value()) << s.Logged;
+        EXPECT_GE(r.Channel, 0);
+        EXPECT_LT(r.Channel, 4);
+        EXPECT_FALSE(r.Spectrum.has_value());  // the host reads it for the row
+    }
+
+    // Densities diff: reference and compared side; no sample: nothing.
+    Find<QPushButton>("MeasDRefBtn")->click();
+    Place("cyan");
+    Group->MeasureDensityDiffPage();
+    EXPECT_EQ(Host.Accepted.back().Name, "Densities diff Reference");
+    Group->MeasureDensityDiffPage();
+    EXPECT_EQ(Host.Accepted.back().Name, "Densities diff Measure");
+    const std::size_t count = Host.Accepted.size();
+    Sim->SetSampleCount(0);
+    Group->MeasureDensityPage();
+    EXPECT_EQ(Host.Accepted.size(), count);
+}

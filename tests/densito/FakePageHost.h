@@ -3,6 +3,8 @@
 
 #include "main/PageHost.h"
 
+#include <vector>
+
 class TFakePageHost : public TPageHost {
 public:
     void EnableStartupTimer() override { ++StartupTimerCalls; }
@@ -10,8 +12,10 @@ public:
     void FocusDummy() override { ++FocusDummyCalls; }
     TData* SampleData() override { return nullptr; }
     TData* MeasureData() override { return nullptr; }
+    void ReadingAccepted(const TAcceptedReading& reading) override { Accepted.push_back(reading); }
 
     int StartupTimerCalls = 0;
     int FocusDummyCalls = 0;
     QWidget* BlinkShape = nullptr;
+    std::vector<TAcceptedReading> Accepted;  // the readings the pages handed over for the log
 };

@@ -269,7 +269,7 @@ TEST_F(TViewFixture, ListItemsAndRanges)
     const QStringList skins{"Skin engine off", "skin 1", "skin 2", "skin 3", "skin 4", "skin 5"};
     const QStringList reference{"Absolute", "Paper white"};
     const QStringList filters{"DIN", "DIN NB", "ANSI A", "ANSI T", "SPI"};
-    const QStringList spaces{"CIELAB", "CIELab94", "CMC(1:1)", "CMC(2:1)", "CIELuv", "CIEXYZ", "CIExyY", "LABmg"};
+    const QStringList spaces{"CIELAB", "CIELab94", "CMC(1:1)", "CMC(2:1)", "CIELuv", "CIEXYZ", "CIExyY", "LABmg", "CIEDE2000"};
     const QStringList illuminants{"A", "C", "D50", "D65", "F11"};
     const QStringList observers{QString::fromUtf8("2\u00B0"), QString::fromUtf8("10\u00B0")};
     auto items = [](QComboBox* c) {

@@ -121,11 +121,13 @@ TEST_F(SettingsFile, SavingAFreshFileWritesEveryKeyInOrder)
         "VisualIll2=2\n"
         "VisualIll3=4\n"
         "Metamerism Ill index=0\n"
-        "Profile name=\n";
+        "Profile name=\n"
+        "Measurement log=0\n"
+        "Measurement log folder=\n";
     QString text = QString::fromUtf8(ReadAll(Path()));
     text.replace("\r\n", "\n");
     EXPECT_EQ(text, expected);
-    EXPECT_EQ(SettingsKeys().size(), 25);
+    EXPECT_EQ(SettingsKeys().size(), 27);
     EXPECT_TRUE(Errors.isEmpty());
 }
 
@@ -143,6 +145,31 @@ TEST_F(SettingsFile, RoundTripKeepsEveryValue)
     Config = ConfigType{};
     ASSERT_TRUE(LoadSettings());
     EXPECT_EQ(FileFields(Config), FileFields(c));
+}
+
+TEST_F(SettingsFile, AnOlderFileWithoutTheLogKeysLeavesTheLogOff)
+{
+    WriteAll(Path(), "[Settings]\nSkin index=3\nSpace Color=8\nProfile name=x.icc\n");
+    Config.MeasurementLog = true;
+    Config.MeasurementLogFolder = "left over";
+    ASSERT_TRUE(LoadSettings());
+    EXPECT_FALSE(Config.MeasurementLog);
+    EXPECT_EQ(Config.MeasurementLogFolder, "");
+    EXPECT_EQ(Config.SkinIndex, 3);
+    EXPECT_EQ(Config.SpaceColor, 8);
+    EXPECT_EQ(Config.ProfileName, "x.icc");
+
+    // Saved again, the two keys follow the 25 older ones and those stay as they were.
+    Config.MeasurementLog = true;
+    Config.MeasurementLogFolder = "/srv/press logs/hall 2";
+    ASSERT_TRUE(SaveSettings());
+    const QString text = QString::fromUtf8(ReadAll(Path()));
+    EXPECT_TRUE(text.contains("Profile name=x.icc\nMeasurement log=1\nMeasurement log folder=/srv/press logs/hall 2\n"))
+        << text.toStdString();
+    Config = ConfigType{};
+    ASSERT_TRUE(LoadSettings());
+    EXPECT_TRUE(Config.MeasurementLog);
+    EXPECT_EQ(Config.MeasurementLogFolder, "/srv/press logs/hall 2");
 }
 
 TEST_F(SettingsFile, ProfileNamesWithOddCharactersRoundTrip)
@@ -263,7 +290,7 @@ TEST_F(SettingsFile, OtherSectionsKeysAndCommentsAreKept)
     QString after = QString::fromUtf8(ReadAll(Path()));
     after.replace("\r\n", "\n");
     EXPECT_TRUE(after.startsWith("; written by hand\n[Window]\nLeft=100\nOdd key % with=spaces = and equals\n\n[Settings]\nSkin index=1\n"));
-    EXPECT_TRUE(after.contains("Profile name=\nOperator=Anna\n; keep me\n\n[Later]\nSkin index=5\n"));
+    EXPECT_TRUE(after.contains("Profile name=\nMeasurement log=0\nMeasurement log folder=\nOperator=Anna\n; keep me\n\n[Later]\nSkin index=5\n"));
     EXPECT_TRUE(after.contains("Decimals=4\n"));
     EXPECT_FALSE(after.contains("Decimals=3"));
     EXPECT_EQ(after.count("[Settings]"), 1);

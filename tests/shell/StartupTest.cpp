@@ -8,6 +8,7 @@
 
 #include "PageControl.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -501,3 +502,14 @@ TEST_F(MainWindow, ALibraryLackingEntryPointsRunsAllTheSame)
 }
 
 }  // namespace
+
+TEST_F(MainWindow, AStoredCiede2000ChoiceShowsInTheListAndInPanelTwo)
+{
+    WriteSettings("Space Color=8\nIlluminant=3\n");
+    Create();
+    ControlKeyHeld = [] { return true; };
+    Startup();
+    EXPECT_EQ(CurColorSpace, TColorSpace::CIEDE2000);
+    EXPECT_EQ(Form->V.SpColCB->currentText(), "CIEDE2000");
+    EXPECT_EQ(Panel(2), QString::fromUtf8("CIEDE2000\\D65\\2\u00B0"));
+}

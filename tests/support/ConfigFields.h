@@ -1,4 +1,4 @@
-// The 25 settings of the file as one comparable value, for the tests and
+// The 27 settings of the file as one comparable value, for the tests and
 // fuzzers that check what a load or a save round trip kept.
 #pragma once
 
@@ -12,5 +12,6 @@ inline auto FileFields(const ConfigType& c)
                            c.DensityStandardFilter, c.DensityReference, c.Dot1, c.Dot1Visible, c.Dot2,
                            c.Dot2Visible, c.Dot3, c.Dot3Visible, c.DotContrast1, c.DotGainFlexo,
                            c.OptimalDotGainFlexo, c.DotGainCurve1, c.DotGainCurve2, c.DotGainCurve3,
-                           c.VisualIll1, c.VisualIll2, c.VisualIll3, c.MetamerismIllIndex, c.ProfileName);
+                           c.VisualIll1, c.VisualIll2, c.VisualIll3, c.MetamerismIllIndex, c.ProfileName,
+                           c.MeasurementLog, c.MeasurementLogFolder);
 }

@@ -33,6 +33,7 @@ std::optional<TColorSpace> ColorSpaceByName(std::string_view name) {
         if (EqualNoCase(name, ColorSpaceNames[i])) return static_cast<TColorSpace>(i);
     if (EqualNoCase(name, "CMC11") || EqualNoCase(name, "CMC1:1")) return TColorSpace::CMC11;
     if (EqualNoCase(name, "CMC21") || EqualNoCase(name, "CMC2:1")) return TColorSpace::CMC21;
+    if (EqualNoCase(name, "DE2000") || EqualNoCase(name, "dE00")) return TColorSpace::CIEDE2000;
     return std::nullopt;
 }
 
