@@ -58,11 +58,12 @@ void PressToPainted(benchmark::State& state, const TPageCase& page)
     }
 }
 
-// Further pages add one line each, e.g. the Colorimetry page (spectro tab, index 0):
-//   BENCHMARK_CAPTURE(PressToPainted, Colorimetry, TPageCase{true, 0, {"cyan", "red"}})->...
+// Further pages add one line each, like the Colorimetry page below.
 BENCHMARK_CAPTURE(PressToPainted, Density, TPageCase{false, 0, {"cyan", "magenta"}})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(PressToPainted, DotGain, TPageCase{false, 3, {"cyan", "cyan-75", "cyan-50", "cyan-25"}})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(PressToPainted, Colorimetry, TPageCase{true, 0, {"cyan", "red"}})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(PressToPainted, ICC,
                   TPageCase{true, 4, {"cyan", "red"}, "Density reference=0\n" + CmykProfileSetting})
