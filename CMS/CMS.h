@@ -16,6 +16,8 @@ struct TScreenColor {
 inline constexpr const char* DisplayProfileName = "sRGB Color Space Profile.icm";
 
 // Makes Little CMS ignore its errors (no message, no stop); called at start-up.
+// The transforms the conversions build are kept for reuse until
+// ReleaseColorTransforms() (TransformCache.h), called at the end.
 void InitColorManagement();
 
 // L*, a*, b* are truncated towards zero before the conversion.

@@ -4,6 +4,7 @@
 
 #include "CmsHandles.h"
 #include "ProfileFile.h"
+#include "TransformCache.h"
 
 #include <cmath>
 #include <vector>
@@ -49,21 +50,29 @@ std::optional<TDeviceColor> LabToDevice(const QString& profilePath, double L, do
 {
     if (intent < INTENT_PERCEPTUAL || intent > INTENT_ABSOLUTE_COLORIMETRIC)
         return std::nullopt;
-    TProfile lab(cmsCreateLab4Profile(nullptr));
-    TProfile printer = OpenProfileFile(profilePath);
-    if (!lab || !printer || !IsCmykOutputProfile(printer.get()))
-        return std::nullopt;
-    const TTransform transform(cmsCreateTransform(lab.get(), TYPE_Lab_16, printer.get(), TYPE_CMYK_8,
-                                                  cmsUInt32Number(intent), cmsFLAGS_HIGHRESPRECALC));
-    if (!transform)
-        return std::nullopt;
-
     // nearbyint rounds halves to even in the default rounding mode.
     const cmsCIELab value{std::nearbyint(L), std::nearbyint(a), std::nearbyint(b)};
     cmsUInt16Number encoded[3];
     cmsFloat2LabEncoded(encoded, &value);
-    TDeviceColor device{};
-    cmsDoTransform(transform.get(), encoded, device.data(), 1);
+    std::optional<TDeviceColor> device;
+    // Built once per state of the profile file and intent (TransformCache.h).
+    WithColorTransform(
+        TTransformKind::Device, profilePath, intent,
+        [&profilePath, intent]() -> TTransform {
+            TProfile lab(cmsCreateLab4Profile(nullptr));
+            TProfile printer = OpenProfileFile(profilePath);
+            if (!lab || !printer || !IsCmykOutputProfile(printer.get()))
+                return nullptr;
+            return TTransform(cmsCreateTransform(lab.get(), TYPE_Lab_16, printer.get(), TYPE_CMYK_8,
+                                                 cmsUInt32Number(intent), cmsFLAGS_HIGHRESPRECALC));
+        },
+        [&](cmsHTRANSFORM transform) {
+            if (!transform)
+                return;
+            TDeviceColor bytes{};
+            cmsDoTransform(transform, encoded, bytes.data(), 1);
+            device = bytes;
+        });
     return device;
 }
 

@@ -1,10 +1,12 @@
 // CIELAB to screen colour through a display profile: Little CMS's CIELAB
 // profile (version 4, D50) as source, the display profile as destination,
-// one pixel through a transform without precalculation.
+// one pixel through a transform without precalculation, built once per
+// state of the profile file and kept (TransformCache.h).
 #include "CMS.h"
 
 #include "CmsHandles.h"
 #include "ProfileFile.h"
+#include "TransformCache.h"
 
 #include <cmath>
 
@@ -37,19 +39,24 @@ void InitColorManagement()
 
 TScreenColor LabToScreenThrough(const QString& displayProfilePath, double L, double a, double b)
 {
-    // The version 4 Lab profile takes the version 4 encoding of
-    // cmsFloat2LabEncoded; the two must not be mixed with the version 2 pair.
-    TProfile lab(cmsCreateLab4Profile(nullptr));
-    if (!lab)
-        return {};
-    TTransform transform = ScreenTransform(displayProfilePath, lab.get());
-    if (!transform)
-        return {};
-
     const cmsCIELab value{std::trunc(L), std::trunc(a), std::trunc(b)};
     cmsUInt16Number encoded[3];
     cmsFloat2LabEncoded(encoded, &value);
     cmsUInt8Number rgb[3] = {0, 0, 0};
-    cmsDoTransform(transform.get(), encoded, rgb, 1);
+    // Built once per state of the display profile file (TransformCache.h).
+    WithColorTransform(
+        TTransformKind::Screen, displayProfilePath, INTENT_PERCEPTUAL,
+        [&displayProfilePath]() -> TTransform {
+            // The version 4 Lab profile takes the version 4 encoding of
+            // cmsFloat2LabEncoded; the two must not be mixed with the version 2 pair.
+            TProfile lab(cmsCreateLab4Profile(nullptr));
+            if (!lab)
+                return nullptr;
+            return ScreenTransform(displayProfilePath, lab.get());
+        },
+        [&](cmsHTRANSFORM transform) {
+            if (transform)
+                cmsDoTransform(transform, encoded, rgb, 1);
+        });
     return {rgb[0], rgb[1], rgb[2]};
 }

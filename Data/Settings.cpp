@@ -5,6 +5,7 @@
 #include "Config.h"
 #include "Eye1lib.h"
 #include "SettingsIni.h"
+#include "SmallFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,14 +90,16 @@ QString LimitText(QString text)
     return text;
 }
 
-bool ReadText(const QString& path, QString& text)
+// Where the settings go when the settings file itself is refused: beside it.
+QString RefugePath(const QString& path) { return path + QStringLiteral(".new"); }
+
+void PrintLine(const QString& line)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    text = QString::fromUtf8(file.readAll());
-    return file.error() == QFileDevice::NoError;
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
 }
+
+QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 bool FolderWritable(const QString& folder)
 {
@@ -195,15 +198,16 @@ const QStringList& SettingsKeys()
 
 bool LoadSettingsFrom(const QString& path, ConfigType& config)
 {
-    QString text;
-    bool readable = true;
-    if (QFileInfo::exists(path)) {
-        readable = ReadText(path, text);
-        if (!readable) {
-            std::fprintf(stderr, "Unable to read %s\n", QDir::toNativeSeparators(path).toLocal8Bit().constData());
-            text.clear();
-        }
-    }
+    // A refused or unreadable file counts as missing: the defaults.
+    const TSmallFile file = ReadSmallFile(path);
+    const QString text = file.Status == TSmallFile::TStatus::Read ? QString::fromUtf8(file.Bytes) : QString();
+    if (file.Status == TSmallFile::TStatus::Refused)
+        PrintLine(QStringLiteral("Settings file %1 not read: %2. The default settings are used; the file is "
+                                 "left as it is and the settings are saved to %3.")
+                      .arg(Shown(path), file.Reason, Shown(RefugePath(path))));
+    else if (file.Status == TSmallFile::TStatus::Failed)
+        PrintLine(QStringLiteral("Unable to read %1: %2").arg(Shown(path), file.Reason));
+    const bool readable = file.Status == TSmallFile::TStatus::Read || file.Status == TSmallFile::TStatus::Missing;
     const TIniText ini = TIniText::Parse(text);
     const ConfigType defaults;
     for (const TKey& key : Keys) {
@@ -239,15 +243,36 @@ bool LoadSettings()
 
 bool SaveSettingsTo(const QString& path, const ConfigType& config)
 {
+    // A settings file that is no regular file or too large (see
+    // LoadSettingsFrom) stays as it is for a person to look at; the settings
+    // go beside it.
+    if (const TSmallFile target = CheckSmallFile(path); target.Status == TSmallFile::TStatus::Refused) {
+        const QString refuge = RefugePath(path);
+        if (CheckSmallFile(refuge).Status == TSmallFile::TStatus::Refused) {
+            ReportWriteError(refuge);
+            return false;
+        }
+        const bool saved = SaveSettingsTo(refuge, config);
+        if (saved)
+            PrintLine(QStringLiteral("Settings saved to %1; %2 is left as it is (%3).")
+                          .arg(Shown(refuge), Shown(path), target.Reason));
+        return saved;
+    }
+
     // Start from the file as it is now, so that what others keep in it stays.
     QString source = path;
-    if (!QFileInfo::exists(source))
+    if (CheckSmallFile(source).Status == TSmallFile::TStatus::Missing)
         source = FallbackSource(path);
     QString oldText;
-    if (!source.isEmpty() && QFileInfo::exists(source) && !ReadText(source, oldText)) {
-        // Replacing a file we cannot read would lose whatever else it holds.
-        ReportWriteError(path);
-        return false;
+    if (!source.isEmpty()) {
+        const TSmallFile old = ReadSmallFile(source);
+        if (old.Status == TSmallFile::TStatus::Read) {
+            oldText = QString::fromUtf8(old.Bytes);
+        } else if (old.Status == TSmallFile::TStatus::Failed) {
+            // Replacing a file we cannot read would lose whatever else it holds.
+            ReportWriteError(path);
+            return false;
+        }
     }
     TIniText ini = TIniText::Parse(oldText);
 

@@ -24,6 +24,9 @@ const QStringList& SettingsKeys();
 
 // Reads the 27 keys into Config; missing file, missing key or a value that
 // does not parse give the key's default. Other fields of Config are left.
+// Only a regular file of at most 1 MiB is read (never a named pipe, a device
+// or a folder, also not through a link): any other counts as missing, with
+// one line on standard error naming the file and the reason.
 // Returns false when an existing file could not be read (defaults then).
 bool LoadSettings();
 bool LoadSettingsFrom(const QString& path, ConfigType& config);
@@ -32,6 +35,9 @@ bool LoadSettingsFrom(const QString& path, ConfigType& config);
 // replaces the old one in one step: when that fails the old file stays as it
 // was and "Unable to write to <file>" goes to standard error and to
 // SettingsErrorReporter. Returns whether the file was written.
+// A file the reader refuses is left as it is: the settings then go to the
+// same path with ".new" appended (kelvora.ini.new beside kelvora.ini), which
+// standard error names.
 bool SaveSettings();
 bool SaveSettingsTo(const QString& path, const ConfigType& config);
 

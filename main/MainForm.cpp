@@ -21,6 +21,7 @@
 #include "StatusPanels.h"
 #include "TData.h"
 #include "TabDrawing.h"
+#include "TransformCache.h"
 #include "Translations.h"
 
 #include <QAbstractEventDispatcher>
@@ -28,7 +29,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -39,7 +39,6 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStringDecoder>
-#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -123,6 +122,9 @@ TMainForm::TMainForm(QWidget* parent)
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
     connect(TimerS, &QTimer::timeout, this, &TMainForm::TimerSTimer);
     connect(TimerBL, &QTimer::timeout, this, &TMainForm::TimerBLTimer);
+    PrintCurvePause = new QTimer(this);
+    PrintCurvePause->setObjectName(QStringLiteral("PrintCurvePause"));
+    PrintCurvePause->setSingleShot(true);
 
     ChooseLanguage = [this](int currentId) -> std::optional<int> {
         QList<TLanguageEntry> entries;
@@ -173,9 +175,7 @@ TMainForm::~TMainForm()
     Timer->stop();
     TimerS->stop();
     TimerBL->stop();
-    // FormDestroy
-    EyeOne::FreeInstrumentLibrary();
-    SaveSettings();
+    EndSession();  // when the window was never closed
     TabCaptions.clear();
     Densito.reset();
     Sample.reset();
@@ -384,6 +384,8 @@ void TMainForm::TimerTimer()
     Timer->stop();
     bool handled = false;
     if (AwaitingRelease) {
+        // The press handled before is still down: the next press counts only
+        // once the button has been seen up.
         if (EyeOne::I1_KeyPressed() != 0)
             AwaitingRelease = false;
     } else if (EyeOne::I1_KeyPressed() == 0) {
@@ -420,17 +422,10 @@ void TMainForm::TimerTimer()
             break;
         }
         SetStatus(0, [this] { return LogHost->StatusAfterMeasurement(tr("Ready...")); });
-        // One press is handled once: wait for the release, without pause. A
-        // driver that keeps answering "pressed" must not freeze the window, so
-        // past ReleaseWaitMs the wait goes on in the later turns instead.
-        QElapsedTimer waited;
-        waited.start();
-        while (EyeOne::I1_KeyPressed() == 0) {
-            if (waited.elapsed() > ReleaseWaitMs) {
-                AwaitingRelease = true;
-                break;
-            }
-        }
+        // One press is handled once: a button still down is waited for by the
+        // later turns, one question to the driver each, while the window
+        // paints what the handler has just set.
+        AwaitingRelease = EyeOne::I1_KeyPressed() == 0;
         handled = true;
     }
     if (handled && PressHandled)
@@ -528,9 +523,13 @@ void TMainForm::AppIdle()
         setWindowTitle(PageTitle);
     if (DownArrowHeld && ActiveTag() == 0 && V.PGC1->CurrentIndex() == DensitometryTab
         && V.PGC0->CurrentIndex() == PrintCurvePage && DownArrowHeld()) {
+        // A readable pace without stopping the window: no step while the
+        // pause after the last one runs; its end wakes the idle handler.
+        if (PrintCurvePause->isActive())
+            return;
         Densito->PrintCurveStepDown();
         PrintCurveRow = Densito->PrintCurveModel().Step;
-        QThread::msleep(PrintCurveStepPauseMs);
+        PrintCurvePause->start(PrintCurveStepPauseMs);
     }
 }
 
@@ -600,7 +599,21 @@ void TMainForm::closeEvent(QCloseEvent* event)
         if (!message.isEmpty())
             EndOfSessionMessage(message);
     }
+    EndSession();
     QWidget::closeEvent(event);
+}
+
+void TMainForm::EndSession()
+{
+    // FormDestroy's work, done once as the window closes: the settings are
+    // written while it still shows, so that a message about them belongs to
+    // a visible window.
+    if (SessionEnded)
+        return;
+    SessionEnded = true;
+    EyeOne::FreeInstrumentLibrary();
+    SaveSettings();
+    ReleaseColorTransforms();
 }
 
 // ---------------------------------------------------------------------------
@@ -821,6 +834,18 @@ void TMainForm::CaptionPanelMouseMove(Qt::MouseButtons buttons)
     }
 }
 
+bool TMainForm::IsKeyDeliveredAgain(const QKeyEvent& key, QWidget* target) const
+{
+    // Never by the event's address: Qt makes every key event of the
+    // platform in the same place, so a new key would pass for the old one.
+    const QWidget* last = LastKey.Target;
+    if (!last || last == target || !(target->isAncestorOf(last) || last->isAncestorOf(target)))
+        return false;
+    return key.type() == LastKey.Type && key.key() == LastKey.Key && key.modifiers() == LastKey.Modifiers
+        && key.timestamp() == LastKey.Timestamp && key.isAutoRepeat() == LastKey.AutoRepeat
+        && key.text() == LastKey.Text;
+}
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
@@ -830,12 +855,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         auto* target = qobject_cast<QWidget*>(watched);
         if (!target || target->window() != this)
             break;
-        // Seen once, at the control it was meant for, before that control:
-        // an ignored key travels on to the parents as the same event.
-        if (event == LastKeyEvent && LastKeyTarget && target->isAncestorOf(LastKeyTarget))
+        // Seen once, at the control it was meant for, before that control.
+        if (IsKeyDeliveredAgain(*key, target))
             break;
-        LastKeyEvent = event;
-        LastKeyTarget = target;
+        LastKey = {event->type(), key->key(), key->modifiers(), key->timestamp(),
+                   key->isAutoRepeat(), key->text(), target};
         if (key->key() == Qt::Key_Down && !key->isAutoRepeat())
             DownKeyDown = event->type() == QEvent::KeyPress;
         if (event->type() == QEvent::KeyPress)

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QEvent>
 #include <QWidget>
 
 #include <array>
@@ -19,6 +20,7 @@
 #include <memory>
 #include <optional>
 
+class QKeyEvent;
 class QPainter;
 class QTimer;
 class TCalibrDlg;
@@ -166,11 +168,30 @@ private:
     QPointer<TMeasurePDlg> Paper;
     std::array<std::function<QString()>, 4> StatusSources;
     bool Closing = false;
-    // A press whose release the loop stopped waiting for: later turns ignore
-    // the button until it is seen up, so one press is still handled once.
+    // Unloads the driver library and writes the settings, once per run.
+    void EndSession();
+    bool SessionEnded = false;
+    // A handled press whose release has not been seen yet: the later turns
+    // of the loop ask for the release instead of a new press, so one press
+    // is handled once and the window paints while the button is down.
     bool AwaitingRelease = false;
-    static constexpr int ReleaseWaitMs = 2000;
     bool DownKeyDown = false;  // tracked from key events (Qt cannot ask the keyboard)
-    const QEvent* LastKeyEvent = nullptr;
-    QPointer<QWidget> LastKeyTarget;
+    // The pause between two print curve row steps while Down is held; when it
+    // ends, the idle handler runs again.
+    QTimer* PrintCurvePause = nullptr;
+
+    // The key event the filter saw last. Qt hands a key the focused control
+    // ignores on to its parents as the same event; those deliveries carry
+    // the same key, type and time and go to a widget related to the last one.
+    struct TKeySeen {
+        QEvent::Type Type = QEvent::None;
+        int Key = 0;
+        Qt::KeyboardModifiers Modifiers;
+        quint64 Timestamp = 0;
+        bool AutoRepeat = false;
+        QString Text;
+        QPointer<QWidget> Target;
+    };
+    TKeySeen LastKey;
+    bool IsKeyDeliveredAgain(const QKeyEvent& key, QWidget* target) const;
 };

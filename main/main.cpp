@@ -25,7 +25,8 @@
 //                    measurement handler run and the page labels it changed
 //                    to standard output.
 // --exit-after MS    closes the main window after MS milliseconds, as the
-//                    Exit button does (the settings are written).
+//                    Exit button does (the settings are written; a failure
+//                    to write them goes to standard error only).
 #include "Config.h"
 #include "DialogWatch.h"
 #include "Eye1lib.h"
@@ -136,13 +137,19 @@ int main(int argc, char** argv)
         }
     }
 
-    // The program is closing when the settings are written: tell the
-    // operator what could not be saved.
-    SettingsErrorReporter = [](const QString& message) {
-        QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(), message);
-    };
-
     TMainForm form;
+    // The settings are written as the window closes. With somebody in front
+    // of a display, what could not be saved is shown in a box on the still
+    // visible window; a timed run (--exit-after) or one without a display
+    // says it on standard error only (the settings unit always does), so
+    // that it always ends.
+    const QString platform = QGuiApplication::platformName();
+    const bool display = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+    if (display && exitAfterMs < 0) {
+        SettingsErrorReporter = [&form](const QString& message) {
+            QMessageBox::critical(&form, QGuiApplication::applicationDisplayName(), message);
+        };
+    }
     form.CreatePaperDialog();
     // Where the session's measurement log is: on standard output in a timed
     // run (nobody is there to close a message box), otherwise in a message box.
@@ -231,5 +238,6 @@ int main(int argc, char** argv)
     CenterOnScreen(&form);
     form.show();
     const int result = app.exec();
+    SettingsErrorReporter = nullptr;  // the window has gone: standard error only
     return result == 0 && tourRun ? tourRun->ExitCode() : result;
 }

@@ -5,8 +5,10 @@
 
 #include <QImage>
 #include <QLinearGradient>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -28,7 +30,27 @@ TScrollText::TScrollText(QWidget* parent) : QWidget(parent)
 void TScrollText::SetText(const QString& text)
 {
     Text_ = text;
+    Changed();
+}
+
+void TScrollText::Changed()
+{
+    Layer_ = QImage();
+    TextHeight_ = -1;
     update();
+}
+
+void TScrollText::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Changed();
+}
+
+void TScrollText::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        Changed();
+    QWidget::changeEvent(event);
 }
 
 void TScrollText::Start()
@@ -52,8 +74,13 @@ void TScrollText::Advance(int steps)
 {
     if (steps <= 0)
         return;
+    const int before = PixelTop();
     Step_ = (Step_ + steps) % StepsPerPass;
-    update();
+    const int after = PixelTop();
+    // Most steps move the text by less than a pixel: nothing to paint then.
+    // Otherwise only the rows it covered and covers now.
+    if (after != before && !Text_.isEmpty())
+        update(QRegion(TextRect(before)).united(TextRect(after)).intersected(rect()));
     emit Stepped(Step_);
 }
 
@@ -65,10 +92,13 @@ void TScrollText::SetStep(int step)
 
 int TScrollText::TextHeight() const
 {
-    const QFontMetrics metrics(font());
-    const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, width() - ShadowOffset), 100000),
-                                              TextFlags, Text_);
-    return bounds.height();
+    if (TextHeight_ < 0) {
+        const QFontMetrics metrics(font());
+        const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, width() - ShadowOffset), 100000),
+                                                  TextFlags, Text_);
+        TextHeight_ = bounds.height();
+    }
+    return TextHeight_;
 }
 
 double TScrollText::TextTop() const
@@ -79,27 +109,54 @@ double TScrollText::TextTop() const
     return height() - travel * Step_ / StepsPerPass;
 }
 
-void TScrollText::paintEvent(QPaintEvent*)
+int TScrollText::PixelTop() const
 {
-    if (Text_.isEmpty() || width() <= 0 || height() <= 0)
-        return;
-    // The text is drawn into a picture of its own whose top and bottom edges
-    // fade out, so lines glide in and out instead of being cut.
+    return int(std::lround(TextTop()));
+}
+
+QRect TScrollText::TextRect(int top) const
+{
+    return QRect(0, top, width(), TextHeight() + 1 + ShadowOffset);
+}
+
+const QImage& TScrollText::Layer() const
+{
     const qreal ratio = devicePixelRatioF();
-    QImage layer(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(ratio);
-    layer.fill(Qt::transparent);
-    {
-        QPainter painter(&layer);
+    if (Layer_.isNull() || Layer_.devicePixelRatio() != ratio) {
+        const QSize size(width(), TextHeight() + 1 + ShadowOffset);
+        Layer_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
+        Layer_.setDevicePixelRatio(ratio);
+        Layer_.fill(Qt::transparent);
+        QPainter painter(&Layer_);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         painter.setFont(font());
-        const double top = TextTop();
-        const int w = std::max(1, width() - ShadowOffset);
-        const QRectF box(0, top, w, TextHeight() + 1);
+        const QRectF box(0, 0, std::max(1, width() - ShadowOffset), TextHeight() + 1);
         painter.setPen(ShadowColor_);
         painter.drawText(box.translated(ShadowOffset, ShadowOffset), TextFlags, Text_);
         painter.setPen(TextColor_);
         painter.drawText(box, TextFlags, Text_);
+    }
+    return Layer_;
+}
+
+void TScrollText::paintEvent(QPaintEvent* event)
+{
+    if (Text_.isEmpty() || width() <= 0 || height() <= 0)
+        return;
+    const QRect area = event->rect().intersected(TextRect(PixelTop()));
+    if (area.isEmpty())
+        return;
+    // The laid-out text goes into a picture of the painted rows whose top
+    // and bottom fade out (at the widget's edges), so lines glide in and out
+    // instead of being cut.
+    const qreal ratio = devicePixelRatioF();
+    QImage part(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    part.setDevicePixelRatio(ratio);
+    part.fill(Qt::transparent);
+    {
+        QPainter painter(&part);
+        painter.translate(-area.topLeft());
+        painter.drawImage(QPoint(0, PixelTop()), Layer());
 
         const double fade = std::min(FadeHeight, height() / 4.0);
         QLinearGradient mask(0, 0, 0, height());
@@ -108,8 +165,8 @@ void TScrollText::paintEvent(QPaintEvent*)
         mask.setColorAt(1.0 - fade / height(), QColor(0, 0, 0, 255));
         mask.setColorAt(1.0, QColor(0, 0, 0, 0));
         painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        painter.fillRect(rect(), mask);
+        painter.fillRect(area, mask);
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, layer);
+    painter.drawImage(area.topLeft(), part);
 }

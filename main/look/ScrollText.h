@@ -1,10 +1,13 @@
 // TScrollText: the About page's transparent, slowly rising text with a soft
 // shadow. One pass takes Steps() timer steps: the text enters at the bottom
 // and has left at the top when the pass ends; then the next pass begins.
-// It moves only between Start() and Stop().
+// It moves only between Start() and Stop(). The text and its shadow are laid
+// out once into a picture; a step repaints only the rows the text covers, and
+// only when it has moved by a whole pixel.
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -37,9 +40,9 @@ public:
     int Interval() const { return Timer.interval(); }
 
     QColor TextColor() const { return TextColor_; }
-    void SetTextColor(const QColor& colour) { TextColor_ = colour; update(); }
+    void SetTextColor(const QColor& colour) { TextColor_ = colour; Changed(); }
     QColor ShadowColor() const { return ShadowColor_; }
-    void SetShadowColor(const QColor& colour) { ShadowColor_ = colour; update(); }
+    void SetShadowColor(const QColor& colour) { ShadowColor_ = colour; Changed(); }
 
     // Vertical position of the text's top at the current step.
     double TextTop() const;
@@ -51,9 +54,22 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The text's top as painted: TextTop() rounded to a whole pixel.
+    int PixelTop() const;
+    // The rows the text covers with its top at `top`.
+    QRect TextRect(int top) const;
+    // The laid-out text with its shadow, made when first needed.
+    const QImage& Layer() const;
+    // Text, font, colours or size changed: lay out again, repaint all.
+    void Changed();
+
     QString Text_;
+    mutable QImage Layer_;
+    mutable int TextHeight_ = -1;
     QTimer Timer;
     int Step_ = 0;
     QColor TextColor_{0x37, 0x37, 0x37};

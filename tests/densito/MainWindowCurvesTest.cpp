@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSpinBox>
+#include <QTimer>
 
 #include <string>
 
@@ -220,9 +221,14 @@ TEST_F(MainWindowCurvesTest, APressedSwatchIsTheNextPatchAndDownArrowStepsTheFra
 
     bool held = true;
     Form->DownArrowHeld = [&] { return held; };
+    auto* pause = Form->findChild<QTimer*>(QStringLiteral("PrintCurvePause"));
+    ASSERT_NE(pause, nullptr);
     for (const char* next : {"ShPC8", "ShPC9", "ShPC10", "ShPC1"}) {
         Form->AppIdle();
         EXPECT_EQ(Widget("PCBordSh")->pos(), FramePos(next, 3)) << next;
+        Form->AppIdle();  // within the pause between two steps: no step
+        EXPECT_EQ(Widget("PCBordSh")->pos(), FramePos(next, 3)) << next;
+        pause->stop();  // as if the pause had passed
     }
     EXPECT_EQ(PrintCurve().Step, 0);
     EXPECT_EQ(Form->PrintCurveRow, 0);

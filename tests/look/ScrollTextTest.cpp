@@ -4,9 +4,14 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
 
 TEST(ScrollText, StepsThroughOnePassAndWraps)
 {
@@ -94,4 +99,52 @@ TEST(ScrollText, PaintsTextWithAShadowAndLeavesTheBackgroundAlone)
     EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white)); // transparent where there is no text
     EXPECT_EQ(text->font().pixelSize(), 13);
     EXPECT_TRUE(text->font().bold());
+}
+
+// A step repaints only when the text has moved by a whole pixel, and then
+// only the rows the text covers.
+TEST(ScrollText, RepaintsOnlyWhatMoves)
+{
+    QWidget parent;
+    parent.resize(300, 180);
+    auto* text = new TScrollText(&parent);
+    text->setGeometry(0, 0, 285, 162);
+    text->SetText("Kelvora");  // one line
+    text->Advance(300);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    QCoreApplication::processEvents();
+
+    struct TPaints : QObject {
+        std::vector<QRect> Rects;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                Rects.push_back(static_cast<QPaintEvent*>(e)->rect());
+            return false;
+        }
+    } paints;
+    text->installEventFilter(&paints);
+    const int steps = 30;
+    const double travel = text->TextTop();
+    for (int i = 0; i < steps; ++i) {
+        text->Advance(1);
+        QCoreApplication::processEvents();
+    }
+    const double moved = travel - text->TextTop();  // pixels over the steps
+    ASSERT_GT(moved, 1.0);
+    ASSERT_LT(moved, steps);
+    EXPECT_LE(int(paints.Rects.size()), int(std::ceil(moved)) + 1);
+    EXPECT_GE(int(paints.Rects.size()), 1);
+    for (const QRect& r : paints.Rects)
+        EXPECT_LT(r.height(), text->TextHeight() + 8) << "a whole repaint of " << r.height() << " rows";
+    text->removeEventFilter(&paints);
+
+    // What the steps painted bit by bit is what a whole repaint gives.
+    const QImage shown = parent.screen()->grabWindow(parent.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage whole = parent.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(shown.isNull());
+    ASSERT_EQ(shown.size(), whole.size());
+    EXPECT_TRUE(AnyPixel(shown, shown.rect(), [](QColor c) { return Near(c, QColor(0x37, 0x37, 0x37), 6); }));
+    EXPECT_TRUE(shown == whole);
 }

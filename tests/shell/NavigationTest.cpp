@@ -237,9 +237,12 @@ TEST_F(Navigation, ThePrintCurveRowStepsWhileDownIsHeld)
     Form->AppIdle();
     EXPECT_EQ(Form->PrintCurveRow, 0);
     held = true;
+    auto* pause = Form->findChild<QTimer*>(QStringLiteral("PrintCurvePause"));
+    ASSERT_NE(pause, nullptr);
     for (int i = 1; i <= 10; ++i) {
         Form->AppIdle();
         EXPECT_EQ(Form->PrintCurveRow, i % 10);
+        pause->stop();  // as if the pause between two steps had passed
     }
     PGC0()->SetCurrentIndex(3);
     Form->AppIdle();

@@ -8,14 +8,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #ifdef __unix__
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -327,10 +332,12 @@ TEST_F(SettingsFile, TextIsReadUpTo2047Characters)
 
 TEST_F(SettingsFile, ATargetThatCannotBeWrittenNamesTheFile)
 {
-    ASSERT_TRUE(QDir().mkpath(Path()));  // a folder where the file should be
+    // Folders where the file and the file beside it should be.
+    ASSERT_TRUE(QDir().mkpath(Path()));
+    ASSERT_TRUE(QDir().mkpath(Path() + ".new"));
     EXPECT_FALSE(SaveSettings());
     ASSERT_EQ(Errors.size(), 1);
-    EXPECT_EQ(Errors[0], "Unable to write to " + QDir::toNativeSeparators(Path()));
+    EXPECT_EQ(Errors[0], "Unable to write to " + QDir::toNativeSeparators(Path() + ".new"));
 }
 
 #ifdef __unix__
@@ -369,6 +376,101 @@ TEST_F(SettingsFile, AReadOnlyFileIsNotReplaced)
     EXPECT_FALSE(SaveSettings());
     EXPECT_EQ(ReadAll(Path()), before);
     EXPECT_EQ(Errors.size(), 1);
+}
+#endif
+
+#ifdef __unix__
+// Settings files that are no settings files: each starts the program at
+// once with the defaults and one message, and stays as it is; the settings
+// go beside it. (The test binary runs under a time limit, in case a read
+// ever blocks again.)
+struct TRefusedCase {
+    const char* Name;
+    const char* Reason;                          // part of the message
+    std::function<void(const QString& path)> Make;
+};
+
+class RefusedSettingsFile : public SettingsFile, public ::testing::WithParamInterface<TRefusedCase> {};
+
+TEST_P(RefusedSettingsFile, CountsAsMissingAndIsLeftAsItIs)
+{
+    GetParam().Make(Path());
+    const QFileInfo before(Path());
+    const QByteArray target = before.symLinkTarget().toUtf8();
+    Config.Decimals = 4;
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(LoadSettings());
+    const std::string loadMessage = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(FileFields(Config), FileFields(ConfigType{}));
+    EXPECT_NE(loadMessage.find(QDir::toNativeSeparators(Path()).toStdString()), std::string::npos) << loadMessage;
+    EXPECT_NE(loadMessage.find(GetParam().Reason), std::string::npos) << loadMessage;
+    EXPECT_EQ(std::count(loadMessage.begin(), loadMessage.end(), '\n'), 1) << loadMessage;
+
+    Config.Decimals = 3;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(SaveSettings());
+    const std::string saveMessage = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(Errors.isEmpty());
+    EXPECT_NE(saveMessage.find((Path() + ".new").toStdString()), std::string::npos) << saveMessage;
+
+    // The refused file is as it was; the settings are beside it.
+    const QFileInfo after(Path());
+    EXPECT_EQ(after.isSymLink(), before.isSymLink());
+    EXPECT_EQ(after.symLinkTarget().toUtf8(), target);
+    EXPECT_EQ(after.isFile(), before.isFile());
+    EXPECT_EQ(after.size(), before.size());
+    EXPECT_TRUE(ReadAll(Path() + ".new").contains("Decimals=3\n"));
+    Config = ConfigType{};
+    ASSERT_TRUE(LoadSettingsFrom(Path() + ".new", Config));
+    EXPECT_EQ(Config.Decimals, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Unix, RefusedSettingsFile,
+    ::testing::Values(
+        TRefusedCase{"NamedPipe", "named pipe",
+                     [](const QString& path) { ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); }},
+        TRefusedCase{"LinkToAnEndlessDevice", "device",
+                     [](const QString& path) { ASSERT_TRUE(QFile::link("/dev/zero", path)); }},
+        TRefusedCase{"Folder", "folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }},
+        TRefusedCase{"OverOneMebibyte", "larger than 1048576 bytes",
+                     [](const QString& path) {
+                         WriteAll(path, "[Settings]\nDecimals=1\n" + QByteArray(1024 * 1024, ';'));
+                     }}),
+    [](const ::testing::TestParamInfo<TRefusedCase>& info) { return std::string(info.param.Name); });
+
+TEST_F(SettingsFile, AFileOfExactlyTheLimitIsRead)
+{
+    QByteArray bytes = "[Settings]\nDecimals=4\n";
+    bytes += QByteArray(1024 * 1024 - bytes.size(), ';');
+    WriteAll(Path(), bytes);
+    EXPECT_TRUE(LoadSettings());
+    EXPECT_EQ(Config.Decimals, 4);
+}
+
+TEST_F(SettingsFile, ALinkToARegularFileIsReadAndWrittenThrough)
+{
+    WriteAll(Folder.path() + "/elsewhere.ini", "[Settings]\nDecimals=4\n");
+    ASSERT_TRUE(QFile::link(Folder.path() + "/elsewhere.ini", Path()));
+    EXPECT_TRUE(LoadSettings());
+    EXPECT_EQ(Config.Decimals, 4);
+    Config.Decimals = 1;
+    EXPECT_TRUE(SaveSettings());
+    EXPECT_TRUE(ReadAll(Folder.path() + "/elsewhere.ini").contains("Decimals=1\n"));
+}
+
+TEST_F(SettingsFile, WhenTheFileBesideARefusedOneIsRefusedTooNothingIsWritten)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path()).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path() + ".new").constData(), 0600), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(SaveSettings());
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(Errors.size(), 1);
+    EXPECT_EQ(Errors[0], "Unable to write to " + QDir::toNativeSeparators(Path() + ".new"));
+    EXPECT_FALSE(QFileInfo(Path()).isFile());
+    EXPECT_FALSE(QFileInfo(Path() + ".new").isFile());
 }
 #endif
 

@@ -298,8 +298,10 @@ TEST_F(MainWindow, AHeldButtonIsHandledOnce)
     Sim.Press(25);  // down for 25 polls
     Form->TimerTimer();
     EXPECT_EQ(Handlers, (std::vector<std::string>{"MeasureDensityPage"}));
+    EXPECT_TRUE(Sim.PressPending());  // the later turns wait for the release
+    for (int turn = 0; turn < 30; ++turn)
+        Form->TimerTimer();
     EXPECT_FALSE(Sim.PressPending());
-    Form->TimerTimer();
     EXPECT_EQ(Handlers.size(), 1u);
 }
 
@@ -412,10 +414,32 @@ TEST_F(MainWindow, DestroyingTheWindowUnloadsTheLibraryAndWritesTheSettings)
 TEST_F(MainWindow, ASettingsFileThatCannotBeWrittenIsReportedByName)
 {
     Create();
+    // Folders where the file and the file beside it should be.
     ASSERT_TRUE(QDir().mkpath(SettingsPath()));
+    ASSERT_TRUE(QDir().mkpath(SettingsPath() + ".new"));
     Form.reset();
     ASSERT_EQ(SettingsErrors.size(), 1);
-    EXPECT_EQ(SettingsErrors[0], "Unable to write to " + QDir::toNativeSeparators(SettingsPath()));
+    EXPECT_EQ(SettingsErrors[0], "Unable to write to " + QDir::toNativeSeparators(SettingsPath() + ".new"));
+}
+
+TEST_F(MainWindow, ClosingWritesTheSettingsWhileTheWindowStillShows)
+{
+    Create();
+    Form->show();
+    Form->TimerS->stop();
+    ASSERT_TRUE(QDir().mkpath(SettingsPath()));
+    ASSERT_TRUE(QDir().mkpath(SettingsPath() + ".new"));
+    bool visibleWhenReported = false;
+    SettingsErrorReporter = [&](const QString& m) {
+        SettingsErrors << m;
+        visibleWhenReported = Form->isVisible();
+    };
+    Form->close();
+    ASSERT_EQ(SettingsErrors.size(), 1);
+    EXPECT_TRUE(visibleWhenReported);
+    EXPECT_FALSE(EyeOne::IsLoaded());
+    Form.reset();  // written once, not again at the end
+    EXPECT_EQ(SettingsErrors.size(), 1);
 }
 
 // Bad answers of a driver: each must leave the program running.
