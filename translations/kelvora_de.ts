@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
     <context>
+        <name>CurveCharts</name>
+        <message>
+            <source>Dot Area Film</source>
+            <translation>Flächendeckung Film</translation>
+        </message>
+        <message>
+            <source>Dot Area Print</source>
+            <translation>Flächendeckung Druck</translation>
+        </message>
+    </context>
+    <context>
         <name>TCalibrDlg</name>
         <message>
             <source>I1 calibration, place instrument on the calibration plate and press measurement button.</source>
@@ -141,6 +152,14 @@
         <message>
             <source>Grayness</source>
             <translation>Grauanteil</translation>
+        </message>
+        <message>
+            <source>Print curve</source>
+            <translation>Druckkennlinie</translation>
+        </message>
+        <message>
+            <source>Dot Gain curve</source>
+            <translation>TWZ-Kurve</translation>
         </message>
     </context>
     <context>
@@ -363,7 +382,7 @@
             <translation>Die Sprache des Programms wählen</translation>
         </message>
         <message>
-            <source>The look of the program's windows</source>
+            <source>The look of the program&apos;s windows</source>
             <translation>Das Aussehen der Programmfenster</translation>
         </message>
         <message>
@@ -379,7 +398,7 @@
             <translation>Dichten absolut oder auf das Papier bezogen</translation>
         </message>
         <message>
-            <source>Density standard of the instrument's filters</source>
+            <source>Density standard of the instrument&apos;s filters</source>
             <translation>Dichtenorm der Filter des Messgeräts</translation>
         </message>
         <message>
@@ -646,6 +665,57 @@ Danke, dass Sie mit Kelvora arbeiten.</translation>
             <source>Measure...</source>
             <translation>Messung...</translation>
         </message>
+        <message>
+            <source>CIEDE2000</source>
+            <translation>CIEDE2000</translation>
+        </message>
+    </context>
+    <context>
+        <name>TMeasureLogHost</name>
+        <message>
+            <source>Folder of the measurement log</source>
+            <translation>Ordner des Messprotokolls</translation>
+        </message>
+        <message>
+            <source>Measurement log NOT written!</source>
+            <translation>Messprotokoll NICHT geschrieben!</translation>
+        </message>
+        <message>
+            <source>The measurement log of this session is %1 (readings: %2).</source>
+            <translation>Das Messprotokoll dieser Sitzung ist %1 (Messungen: %2).</translation>
+        </message>
+        <message>
+            <source>The measurement log %1 could not be written: %2 readings of this session are not in it.</source>
+            <translation>Das Messprotokoll %1 konnte nicht geschrieben werden: %2 Messungen dieser Sitzung fehlen darin.</translation>
+        </message>
+        <message>
+            <source>Keep a measurement log</source>
+            <translation>Messprotokoll führen</translation>
+        </message>
+        <message>
+            <source>Log folder...</source>
+            <translation>Protokollordner...</translation>
+        </message>
+        <message>
+            <source>Choose the folder the measurement log is written to</source>
+            <translation>Ordner wählen, in den das Messprotokoll geschrieben wird</translation>
+        </message>
+        <message>
+            <source>Measurement log off; folder: %1</source>
+            <translation>Messprotokoll aus; Ordner: %1</translation>
+        </message>
+        <message>
+            <source>This session&apos;s log will be in %1</source>
+            <translation>Das Protokoll dieser Sitzung kommt nach %1</translation>
+        </message>
+        <message>
+            <source>Cannot write %1: %2 readings kept until it can be written</source>
+            <translation>%1 kann nicht geschrieben werden: %2 Messungen bleiben gespeichert, bis es geht</translation>
+        </message>
+        <message>
+            <source>This session&apos;s log: %1</source>
+            <translation>Protokoll dieser Sitzung: %1</translation>
+        </message>
     </context>
     <context>
         <name>TMeasurePDlg</name>
@@ -683,6 +753,49 @@ Danke, dass Sie mit Kelvora arbeiten.</translation>
         <message>
             <source>Proof</source>
             <translation>Andruck</translation>
+        </message>
+    </context>
+    <context>
+        <name>TSpectroPages</name>
+        <message>
+            <source>Sample</source>
+            <translation>Referenz</translation>
+        </message>
+        <message>
+            <source>Measure</source>
+            <translation>Messung</translation>
+        </message>
+        <message>
+            <source>Differences</source>
+            <translation>Differenzen</translation>
+        </message>
+        <message>
+            <source>Sample measurement</source>
+            <translation>Referenzmessung</translation>
+        </message>
+        <message>
+            <source>Color measurement</source>
+            <translation>Farbmessung</translation>
+        </message>
+        <message>
+            <source>I.M.:</source>
+            <translation>M.I.:</translation>
+        </message>
+        <message>
+            <source>(d50-2°)</source>
+            <translation>(D50-2°)</translation>
+        </message>
+        <message>
+            <source>Illuminant</source>
+            <translation>Lichtart</translation>
+        </message>
+        <message>
+            <source>(press ctrl for Measure)</source>
+            <translation>(Strg drücken für Messung)</translation>
+        </message>
+        <message>
+            <source>Illuminants</source>
+            <translation>Lichtarten</translation>
         </message>
     </context>
 </TS>

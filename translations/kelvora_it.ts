@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
     <context>
+        <name>CurveCharts</name>
+        <message>
+            <source>Dot Area Film</source>
+            <translation>Area punto pellicola</translation>
+        </message>
+        <message>
+            <source>Dot Area Print</source>
+            <translation>Area punto stampa</translation>
+        </message>
+    </context>
+    <context>
         <name>TCalibrDlg</name>
         <message>
             <source>I1 calibration, place instrument on the calibration plate and press measurement button.</source>
@@ -141,6 +152,14 @@
         <message>
             <source>Grayness</source>
             <translation>Grigiore</translation>
+        </message>
+        <message>
+            <source>Print curve</source>
+            <translation>Curva di stampa</translation>
+        </message>
+        <message>
+            <source>Dot Gain curve</source>
+            <translation>Curva ingrossamento</translation>
         </message>
     </context>
     <context>
@@ -363,8 +382,8 @@
             <translation>Scegli la lingua del programma</translation>
         </message>
         <message>
-            <source>The look of the program's windows</source>
-            <translation>L'aspetto delle finestre del programma</translation>
+            <source>The look of the program&apos;s windows</source>
+            <translation>L&apos;aspetto delle finestre del programma</translation>
         </message>
         <message>
             <source>Show what the instrument reports about itself</source>
@@ -379,7 +398,7 @@
             <translation>Densità assolute o relative alla carta</translation>
         </message>
         <message>
-            <source>Density standard of the instrument's filters</source>
+            <source>Density standard of the instrument&apos;s filters</source>
             <translation>Standard di densità dei filtri dello strumento</translation>
         </message>
         <message>
@@ -603,7 +622,7 @@ Appoggiate lo strumento su una barra di controllo, premete il suo pulsante, e Ke
 
 Densitometria: densità di ciano, magenta, giallo e nero, la loro storia e le differenze, area del punto, ingrossamento del punto, contrasto di stampa, curva di stampa, trapping, errore di tinta e grigiore.
 
-Spettro: riflettanza, valori colorimetrici CIE con l'illuminante e l'osservatore che preferite, differenze di colore, metamerismo, un confronto visivo e la conversione di un colore misurato attraverso un profilo ICC di uscita.
+Spettro: riflettanza, valori colorimetrici CIE con l&apos;illuminante e l&apos;osservatore che preferite, differenze di colore, metamerismo, un confronto visivo e la conversione di un colore misurato attraverso un profilo ICC di uscita.
 
 Kelvora Colour Systems
 crea strumenti per gli stampatori che vogliono il colore misurato, non indovinato.
@@ -646,6 +665,57 @@ Grazie di lavorare con Kelvora.</translation>
             <source>Measure...</source>
             <translation>Misura...</translation>
         </message>
+        <message>
+            <source>CIEDE2000</source>
+            <translation>CIEDE2000</translation>
+        </message>
+    </context>
+    <context>
+        <name>TMeasureLogHost</name>
+        <message>
+            <source>Folder of the measurement log</source>
+            <translation>Cartella del registro delle misure</translation>
+        </message>
+        <message>
+            <source>Measurement log NOT written!</source>
+            <translation>Registro misure NON scritto!</translation>
+        </message>
+        <message>
+            <source>The measurement log of this session is %1 (readings: %2).</source>
+            <translation>Il registro delle misure di questa sessione è %1 (misure: %2).</translation>
+        </message>
+        <message>
+            <source>The measurement log %1 could not be written: %2 readings of this session are not in it.</source>
+            <translation>Impossibile scrivere il registro delle misure %1: mancano %2 misure di questa sessione.</translation>
+        </message>
+        <message>
+            <source>Keep a measurement log</source>
+            <translation>Tieni un registro delle misure</translation>
+        </message>
+        <message>
+            <source>Log folder...</source>
+            <translation>Cartella registro...</translation>
+        </message>
+        <message>
+            <source>Choose the folder the measurement log is written to</source>
+            <translation>Scegli la cartella in cui scrivere il registro delle misure</translation>
+        </message>
+        <message>
+            <source>Measurement log off; folder: %1</source>
+            <translation>Registro misure disattivato; cartella: %1</translation>
+        </message>
+        <message>
+            <source>This session&apos;s log will be in %1</source>
+            <translation>Il registro di questa sessione sarà in %1</translation>
+        </message>
+        <message>
+            <source>Cannot write %1: %2 readings kept until it can be written</source>
+            <translation>Impossibile scrivere %1: %2 misure conservate finché non sarà possibile</translation>
+        </message>
+        <message>
+            <source>This session&apos;s log: %1</source>
+            <translation>Registro di questa sessione: %1</translation>
+        </message>
     </context>
     <context>
         <name>TMeasurePDlg</name>
@@ -683,6 +753,49 @@ Grazie di lavorare con Kelvora.</translation>
         <message>
             <source>Proof</source>
             <translation>Prova di stampa</translation>
+        </message>
+    </context>
+    <context>
+        <name>TSpectroPages</name>
+        <message>
+            <source>Sample</source>
+            <translation>Campione</translation>
+        </message>
+        <message>
+            <source>Measure</source>
+            <translation>Misura</translation>
+        </message>
+        <message>
+            <source>Differences</source>
+            <translation>Differenze</translation>
+        </message>
+        <message>
+            <source>Sample measurement</source>
+            <translation>Misura campione</translation>
+        </message>
+        <message>
+            <source>Color measurement</source>
+            <translation>Misura colore</translation>
+        </message>
+        <message>
+            <source>I.M.:</source>
+            <translation>I.M.:</translation>
+        </message>
+        <message>
+            <source>(d50-2°)</source>
+            <translation>(d50-2°)</translation>
+        </message>
+        <message>
+            <source>Illuminant</source>
+            <translation>Illuminante</translation>
+        </message>
+        <message>
+            <source>(press ctrl for Measure)</source>
+            <translation>(premere ctrl per Misura)</translation>
+        </message>
+        <message>
+            <source>Illuminants</source>
+            <translation>Illuminanti</translation>
         </message>
     </context>
 </TS>
