@@ -31,6 +31,7 @@ english=(
 )
 german=(
   densitometry-trapping
+  spectro-colorimetry
 )
 
 work="$(mktemp -d)"

@@ -58,6 +58,11 @@ plan="$(awk '
 settings="$(mktemp -d)"
 trap 'rm -rf "$settings"' EXIT
 printf '[Settings]\nLanguage Id=%s\nProfile name=%s\n' "$language" "$profile" > "$settings/kelvora.ini"
+# The files the program reads beside itself come along: the display profile
+# and the CIELab diagram's background picture.
+for beside in "sRGB Color Space Profile.icm" "Cielab.bmp"; do
+  if [ -r "$(dirname "$bin")/$beside" ]; then cp "$(dirname "$bin")/$beside" "$settings/"; fi
+done
 
 mkdir -p "$out"
 rm -f "$out"/[0-9][0-9]-*.png
