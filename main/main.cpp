@@ -207,8 +207,9 @@ int main(int argc, char** argv)
         // pictures are saved.
         new TDialogWatch(waitLimitMs, &form);
         const QString folder = parser.value(screenshots);
-        bool taken = false;
-        form.StartupFinished = [&form, folder, &taken] {
+        // The flag lives in the handler itself: this block ends long before
+        // the start-up sequence does.
+        form.StartupFinished = [&form, folder, taken = false]() mutable {
             if (taken)
                 return;
             taken = true;
