@@ -34,21 +34,8 @@ const TTexts4 NoDeviceValues = {"0", "0", "0", "0"};
 const TTexts3 NoLabValues = {"0.00", "0.00", "0.00"};
 constexpr int Perceptual = 0, RelativeColorimetric = 1, AbsoluteColorimetric = 3;
 
-class IccMainWindow : public MainWindow {
+class IccMainWindow : public CLocaleMainWindow {
 protected:
-    void SetUp() override
-    {
-        MainWindow::SetUp();
-        LocaleBefore = QLocale();
-        QLocale::setDefault(QLocale::c());
-    }
-
-    void TearDown() override
-    {
-        MainWindow::TearDown();
-        QLocale::setDefault(LocaleBefore);
-    }
-
     // A start of the program with the instrument there: the settings file
     // (absolute density reference, so no paper is asked for, and `lines`),
     // the window, the calibration pressed through, the loop running.
@@ -150,7 +137,6 @@ protected:
         return {};
     }
 
-    QLocale LocaleBefore;
     QTemporaryDir Profiles;
     QString NextChoice;
     QString ChooserFolder, ChooserFilter;

@@ -22,6 +22,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -201,4 +202,26 @@ protected:
     QStringList SettingsErrors;
     int ChooserOpened = 0;
     std::optional<int> ChooserAnswer;
+};
+
+// The main window with figures written in the C locale whatever the machine's
+// locale is, for tests that compare the texts of figures; the locale is put
+// back afterwards.
+class CLocaleMainWindow : public MainWindow {
+protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        LocaleBefore = QLocale();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void TearDown() override
+    {
+        MainWindow::TearDown();
+        QLocale::setDefault(LocaleBefore);
+    }
+
+private:
+    QLocale LocaleBefore;
 };

@@ -37,21 +37,8 @@ using TAct = TOperator::TAct;
 const QColor Grey(0x80, 0x80, 0x80);
 constexpr int SpectroTab = 1;
 
-class SpectroMainWindow : public MainWindow {
+class SpectroMainWindow : public CLocaleMainWindow {
 protected:
-    void SetUp() override
-    {
-        MainWindow::SetUp();
-        LocaleBefore = QLocale();
-        QLocale::setDefault(QLocale::c());
-    }
-
-    void TearDown() override
-    {
-        MainWindow::TearDown();
-        QLocale::setDefault(LocaleBefore);
-    }
-
     // A start with the instrument there: absolute density reference (no paper
     // asked for), `lines` more settings, calibration pressed through.
     void Start(const QByteArray& lines = {}, bool withSettingsFile = true)
@@ -133,7 +120,6 @@ protected:
         QApplication::sendEvent(Pages().PBX1, &move);
     }
 
-    QLocale LocaleBefore;
 };
 
 }  // namespace
