@@ -88,17 +88,6 @@ protected:
         EXPECT_EQ(Handlers, std::vector<std::string>{"MeasureICCPage"}) << patch;
     }
 
-    TSpectrum PatchSpectrum(const std::string& patch)
-    {
-        const auto floats = Sim.PatchSpectrum(patch);
-        EXPECT_TRUE(floats.has_value()) << patch;
-        TSpectrum s = EmptySpectrum;
-        if (floats)
-            for (int i = 0; i < SpectrumSize; ++i)
-                s[std::size_t(i)] = (*floats)[std::size_t(i)];
-        return s;
-    }
-
     TData LabOf(const std::string& patch, TIlluminant illuminant)
     {
         TData record(PatchSpectrum(patch));

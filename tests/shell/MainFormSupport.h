@@ -193,6 +193,18 @@ protected:
 
     QString Panel(int i) const { return Form->StatusText(i); }
 
+    // The spectrum the simulated instrument reads on a named patch.
+    TSpectrum PatchSpectrum(const std::string& patch)
+    {
+        const auto floats = Sim.PatchSpectrum(patch);
+        EXPECT_TRUE(floats.has_value()) << patch;
+        TSpectrum s = EmptySpectrum;
+        if (floats)
+            for (int i = 0; i < SpectrumSize; ++i)
+                s[std::size_t(i)] = (*floats)[std::size_t(i)];
+        return s;
+    }
+
     QTemporaryDir Folder;
     TSimControl Sim;
     TOperator Operator{Sim};

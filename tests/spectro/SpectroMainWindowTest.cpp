@@ -72,17 +72,6 @@ protected:
         EXPECT_EQ(Handlers, std::vector<std::string>{handler}) << patch;
     }
 
-    TSpectrum PatchSpectrum(const std::string& patch)
-    {
-        const auto floats = Sim.PatchSpectrum(patch);
-        EXPECT_TRUE(floats.has_value()) << patch;
-        TSpectrum s = EmptySpectrum;
-        if (floats)
-            for (int i = 0; i < SpectrumSize; ++i)
-                s[std::size_t(i)] = (*floats)[std::size_t(i)];
-        return s;
-    }
-
     // The operator picks item `index` of a chooser.
     static void Choose(QComboBox* box, int index)
     {
