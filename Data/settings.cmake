@@ -1,7 +1,10 @@
-# The settings record and its file (Config, LoadSettings, SaveSettings).
+# The settings record and its file (Config, LoadSettings, SaveSettings), and
+# numbers written in the operator's locale.
 add_library(kv_settings STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Config.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Config.h
+    ${CMAKE_CURRENT_LIST_DIR}/LocaleNumber.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LocaleNumber.h
     ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Settings.h
     ${CMAKE_CURRENT_LIST_DIR}/SettingsIni.cpp

@@ -3,6 +3,8 @@
 add_library(kv_look STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/look/Artwork.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/look/Artwork.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/look/Captions.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/look/Captions.h
   ${CMAKE_CURRENT_SOURCE_DIR}/look/Fonts.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/look/Fonts.h
   ${CMAKE_CURRENT_SOURCE_DIR}/look/MainWindowView.cpp

@@ -24,7 +24,9 @@ add_library(kv_spectro STATIC
     ${KV_SPECTRO_DIR}/SpectroWidgets.cpp
     ${KV_SPECTRO_DIR}/SpectroPages.h
     ${KV_SPECTRO_DIR}/SpectroPages.cpp
-    ${KV_SPECTRO_DIR}/SpectroPagesLayout.cpp)
+    ${KV_SPECTRO_DIR}/SpectroPagesLayout.cpp
+    ${KV_SPECTRO_DIR}/TriggerReflectance.h
+    ${KV_SPECTRO_DIR}/TriggerReflectance.cpp)
 # "ICCPage.h" from the shell, "PageHost.h" from the page.
 target_include_directories(kv_spectro PUBLIC ${KV_SPECTRO_DIR} ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(kv_spectro

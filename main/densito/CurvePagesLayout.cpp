@@ -1,5 +1,6 @@
 // Building the Print curve and Dot Gain curve pages: the scale or sequence
 // of swatches at the left, the chart on a white panel at the right.
+#include "Captions.h"
 #include "ColorListPopup.h"
 #include "DensitometryPages.h"
 #include "DensitometryPagesViews.h"

@@ -2,6 +2,7 @@
 // Sizes in pixels; the window gives each page about 588 x 356.
 #include "DensitometryPages.h"
 
+#include "Captions.h"
 #include "DensitometryPagesViews.h"
 #include "FilterComboBox.h"
 #include "Fonts.h"

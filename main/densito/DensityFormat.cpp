@@ -2,28 +2,15 @@
 #include "DensityFormat.h"
 
 #include "Data/Config.h"
+#include "Data/LocaleNumber.h"
 
-#include <QLocale>
-
-#include <algorithm>
 #include <cmath>
 
 QString DensityFormat(double density, int decimals)
 {
     if (!std::isfinite(density))
         return NoValueText();
-    // A settings file may hold any number; keep the text within reason.
-    decimals = std::clamp(decimals, 0, 9);
-    // QString::asprintf ignores the C locale, so the separators are replaced
-    // explicitly by those of the operator's locale.
-    QString text = QString::asprintf("%1.*f", decimals, density);
-    const QLocale locale;
-    if (text.startsWith(QLatin1Char('-')))
-        text.replace(0, 1, locale.negativeSign());
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (point >= 0)
-        text.replace(point, 1, locale.decimalPoint());
-    return text;
+    return LocaleFixedPoint(density, decimals, 1);
 }
 
 QString DensityFormat(double density)

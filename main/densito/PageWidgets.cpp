@@ -1,6 +1,7 @@
 // Swatches, step frames and value panels of the densitometry pages.
 #include "PageWidgets.h"
 
+#include "Captions.h"
 #include "Fonts.h"
 
 #include <QLabel>
@@ -125,21 +126,6 @@ void TValuePanel::paintEvent(QPaintEvent*)
     painter.setPen(QColor(0xD4, 0xD4, 0xD4));
     painter.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
     painter.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-}
-
-QLabel* MakeCaption(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& color,
-                    Qt::Alignment alignment)
-{
-    auto* label = new QLabel(parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    return label;
 }
 
 QLabel* MakeTitle(QWidget* parent, const QString& name)

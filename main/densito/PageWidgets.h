@@ -70,9 +70,6 @@ private:
     QLabel* Value;
 };
 
-// A plain text label at a place (captions, channel letters, titles).
-QLabel* MakeCaption(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
-                    const QColor& color = QColor(0x00, 0x00, 0x00), Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 // The grey page title at the top left.
 QLabel* MakeTitle(QWidget* parent, const QString& name);
 // The look property skins use to recolour widgets of one kind.

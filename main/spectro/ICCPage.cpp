@@ -10,6 +10,7 @@
 #include "EyeOne.h"
 #include "PageHost.h"
 #include "TData.h"
+#include "TriggerReflectance.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -26,8 +27,7 @@
 
 namespace {
 
-constexpr int CalibrationNeeded = 3;  // trigger answer: calibrate first
-constexpr int StartIntent = 1;        // RELATIVE COLORIMETRIC
+constexpr int StartIntent = 1;  // RELATIVE COLORIMETRIC
 const QColor PanelColor(0xEE, 0xEE, 0xEE);
 const QColor ValueColor(0x00, 0x00, 0x80);    // navy
 const QColor SwatchStartColor(0x80, 0x80, 0x80);  // grey
@@ -283,13 +283,8 @@ void TICCPage::ShowDeviceValues(TData* record)
 
 void TICCPage::MeasureICCPage()
 {
-    if (EyeOne::I1_IsConnected() != 0)
+    if (!TriggerReflectanceMeasurement(Host))
         return;
-    EyeOne::I1_SetOption("MeasurementMode", "SingleReflectance");
-    if (EyeOne::I1_TriggerMeasurement() == CalibrationNeeded) {
-        Host.EnableStartupTimer();
-        return;
-    }
 
     float spectrum[EyeOne::SpectrumValues] = {};
     EyeOne::I1_GetSpectrum(spectrum, 0);

@@ -1,24 +1,13 @@
 // Number format of the spectro pages.
 #include "SpectroFormat.h"
 
-#include <QLocale>
+#include "LocaleNumber.h"
 
-#include <algorithm>
 #include <cmath>
 
 QString SpectroFormat(double value, int decimals)
 {
     if (!std::isfinite(value))
         return QStringLiteral("-");
-    decimals = std::clamp(decimals, 0, 9);
-    // QString::asprintf ignores the locale: the separators are replaced by
-    // those of the operator's locale afterwards.
-    QString text = QString::asprintf("%2.*f", decimals, value);
-    const QLocale locale;
-    if (text.startsWith(QLatin1Char('-')))
-        text.replace(0, 1, locale.negativeSign());
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (point >= 0)
-        text.replace(point, 1, locale.decimalPoint());
-    return text;
+    return LocaleFixedPoint(value, decimals, 2);
 }

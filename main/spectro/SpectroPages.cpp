@@ -14,6 +14,7 @@
 #include "ReflectanceReadout.h"
 #include "SpectroWidgets.h"
 #include "TData.h"
+#include "TriggerReflectance.h"
 #include "VisualMatchModel.h"
 
 #include <QComboBox>
@@ -27,7 +28,6 @@
 
 namespace {
 
-constexpr int CalibrationNeeded = 3;  // trigger answer: calibrate first
 const QColor Blue(0x00, 0x00, 0xFF);
 const QColor Red(0xFF, 0x00, 0x00);
 
@@ -113,13 +113,8 @@ void TSpectroPages::Retranslate()
 
 void TSpectroPages::MeasureSpectroPage(int page)
 {
-    if (EyeOne::I1_IsConnected() != 0)
+    if (!TriggerReflectanceMeasurement(Host))
         return;
-    EyeOne::I1_SetOption("MeasurementMode", "SingleReflectance");
-    if (EyeOne::I1_TriggerMeasurement() == CalibrationNeeded) {
-        Host.EnableStartupTimer();
-        return;
-    }
 
     TData* target = Host.MeasureData();
     const bool reference = MeasRefBtn->isChecked();

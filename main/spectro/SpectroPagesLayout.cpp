@@ -132,16 +132,16 @@ void TSpectroPages::BuildColorimetryPage(QWidget* page)
     for (const TPanelPlan& plan : plans) {
         QWidget* panel = FilledWidget(area, plan.Name, plan.Geometry, LightGrey);
         *plan.Panel = panel;
-        QLabel* heading = MakeSpectroLabel(panel, QString::fromLatin1(plan.Name) + QStringLiteral("TitleL"),
-                                           QRect(0, 4, PanelWidth, 20), title, Black, Qt::AlignCenter);
+        QLabel* heading = MakeCaption(panel, QString::fromLatin1(plan.Name) + QStringLiteral("TitleL"),
+                                      QRect(0, 4, PanelWidth, 20), title, Black, Qt::AlignCenter);
         const char* text = plan.Title;
         FixedLabels.push_back({heading, [text] { return QCoreApplication::translate("TSpectroPages", text); }});
         for (int i = 0; i < 5; ++i) {
             const int y = RowTop + RowPitch * i;
-            (*plan.Captions)[std::size_t(i)] = MakeSpectroLabel(panel, Name(plan.CaptionPrefix, plan.CaptionFirst + i),
-                                                                QRect(8, y, 62, RowHeight), caption, Black);
-            QLabel* v = MakeSpectroLabel(panel, Name(plan.ValuePrefix, i + 1), QRect(66, y, 76, RowHeight), value, Navy,
-                                         Qt::AlignRight | Qt::AlignVCenter);
+            (*plan.Captions)[std::size_t(i)] = MakeCaption(panel, Name(plan.CaptionPrefix, plan.CaptionFirst + i),
+                                                           QRect(8, y, 62, RowHeight), caption, Black);
+            QLabel* v = MakeCaption(panel, Name(plan.ValuePrefix, i + 1), QRect(66, y, 76, RowHeight), value, Navy,
+                                    Qt::AlignRight | Qt::AlignVCenter);
             v->setText(QStringLiteral("0.00"));
             (*plan.Values)[std::size_t(i)] = v;
         }
@@ -180,21 +180,21 @@ void TSpectroPages::BuildColorimetryPage(QWidget* page)
     // Total difference and metamerism index below the area.
     QWidget* bottom = FilledWidget(page, "ColorimetryBottomPanel",
                                    QRect(AreaLeft, AreaTop + AreaHeight + 6, AreaWidth, 44), LightGrey);
-    LdE = MakeSpectroLabel(bottom, QStringLiteral("LdE"), QRect(4, 11, 78, 22), caption, Black,
-                           Qt::AlignRight | Qt::AlignVCenter);
+    LdE = MakeCaption(bottom, QStringLiteral("LdE"), QRect(4, 11, 78, 22), caption, Black,
+                      Qt::AlignRight | Qt::AlignVCenter);
     LdE->setText(QStringLiteral("dE :"));
     const QFont large = SansSerifFont(19, true);
-    deL = MakeSpectroLabel(bottom, QStringLiteral("deL"), QRect(88, 8, 104, 28), large, Navy);
+    deL = MakeCaption(bottom, QStringLiteral("deL"), QRect(88, 8, 104, 28), large, Navy);
     deL->setText(QStringLiteral("0.00"));
-    Label11 = MakeSpectroLabel(bottom, QStringLiteral("Label11"), QRect(196, 11, 40, 22), caption, Black,
-                               Qt::AlignRight | Qt::AlignVCenter);
+    Label11 = MakeCaption(bottom, QStringLiteral("Label11"), QRect(196, 11, 40, 22), caption, Black,
+                          Qt::AlignRight | Qt::AlignVCenter);
     FixedLabels.push_back({Label11, [] { return tr("I.M.:"); }});
-    IML11 = MakeSpectroLabel(bottom, QStringLiteral("IML11"), QRect(242, 8, 84, 28), large, Navy);
+    IML11 = MakeCaption(bottom, QStringLiteral("IML11"), QRect(242, 8, 84, 28), large, Navy);
     IML11->setText(QStringLiteral("0.00"));
-    QLabel* note = MakeSpectroLabel(bottom, QStringLiteral("MetNoteL"), QRect(326, 11, 64, 22), DefaultFont(), Black);
+    QLabel* note = MakeCaption(bottom, QStringLiteral("MetNoteL"), QRect(326, 11, 64, 22), DefaultFont(), Black);
     FixedLabels.push_back({note, [] { return tr("(d50-2°)"); }});
-    QLabel* illuminant = MakeSpectroLabel(bottom, QStringLiteral("MetIllL"), QRect(386, 11, 90, 22), DefaultFont(),
-                                          Black, Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* illuminant = MakeCaption(bottom, QStringLiteral("MetIllL"), QRect(386, 11, 90, 22), DefaultFont(),
+                                     Black, Qt::AlignRight | Qt::AlignVCenter);
     FixedLabels.push_back({illuminant, [] { return tr("Illuminant"); }});
     MetIllCb = IlluminantList(bottom, QStringLiteral("MetIllCb"), QRect(482, 10, 70, 24));
 }
@@ -210,27 +210,27 @@ void TSpectroPages::BuildReflectancePage(QWidget* page)
     const QFont font = DefaultFont();
     QFont bold = SansSerifFont(11, true);
     constexpr int row1 = 302, row2 = 318, rowHeight = 15;
-    LL = MakeSpectroLabel(panel, QStringLiteral("LL"), QRect(46, row1, 190, rowHeight), bold, Blue);
-    LdE1 = MakeSpectroLabel(panel, QStringLiteral("LdE1"), QRect(46, row2, 70, rowHeight), bold, Black);
+    LL = MakeCaption(panel, QStringLiteral("LL"), QRect(46, row1, 190, rowHeight), bold, Blue);
+    LdE1 = MakeCaption(panel, QStringLiteral("LdE1"), QRect(46, row2, 70, rowHeight), bold, Black);
     LdE1->setText(QStringLiteral("dE :"));
-    DeL1 = MakeSpectroLabel(panel, QStringLiteral("DeL1"), QRect(118, row2, 70, rowHeight), bold, Navy);
+    DeL1 = MakeCaption(panel, QStringLiteral("DeL1"), QRect(118, row2, 70, rowHeight), bold, Navy);
     DeL1->setText(QStringLiteral("0.00"));
-    QLabel* im = MakeSpectroLabel(panel, QStringLiteral("IMCaption1"), QRect(190, row2, 40, rowHeight), bold, Black);
+    QLabel* im = MakeCaption(panel, QStringLiteral("IMCaption1"), QRect(190, row2, 40, rowHeight), bold, Black);
     FixedLabels.push_back({im, [] { return tr("I.M.:"); }});
-    IML1 = MakeSpectroLabel(panel, QStringLiteral("IML1"), QRect(232, row2, 70, rowHeight), bold, Navy);
+    IML1 = MakeCaption(panel, QStringLiteral("IML1"), QRect(232, row2, 70, rowHeight), bold, Navy);
     IML1->setText(QStringLiteral("0.00"));
 
     constexpr int legend = 330;
     MakeBand(panel, QStringLiteral("SampleLegendLine"), QRect(legend, row1 + 7, 24, 2), Blue, Blue);
-    QLabel* sample = MakeSpectroLabel(panel, QStringLiteral("SampleLegendL"), QRect(legend + 30, row1, 90, rowHeight),
-                                      font, Black);
+    QLabel* sample = MakeCaption(panel, QStringLiteral("SampleLegendL"), QRect(legend + 30, row1, 90, rowHeight),
+                                 font, Black);
     FixedLabels.push_back({sample, [] { return tr("Sample"); }});
     MakeBand(panel, QStringLiteral("MeasureLegendLine"), QRect(legend + 122, row1 + 7, 24, 2), Red, Red);
-    QLabel* measure = MakeSpectroLabel(panel, QStringLiteral("MeasureLegendL"),
-                                       QRect(legend + 152, row1, 90, rowHeight), font, Black);
+    QLabel* measure = MakeCaption(panel, QStringLiteral("MeasureLegendL"),
+                                  QRect(legend + 152, row1, 90, rowHeight), font, Black);
     FixedLabels.push_back({measure, [] { return tr("Measure"); }});
-    QLabel* hint = MakeSpectroLabel(panel, QStringLiteral("CtrlHintL"), QRect(legend, row2, 240, rowHeight), font,
-                                    Black);
+    QLabel* hint = MakeCaption(panel, QStringLiteral("CtrlHintL"), QRect(legend, row2, 240, rowHeight), font,
+                               Black);
     FixedLabels.push_back({hint, [] { return tr("(press ctrl for Measure)"); }});
 }
 
@@ -249,8 +249,8 @@ void TSpectroPages::BuildCieLabPage(QWidget* page)
 void TSpectroPages::BuildVisualMatchPage(QWidget* page)
 {
     QWidget* panel = FilledWidget(page, "VisualMatchPanel", QRect(31, 14, 526, 348), VisualPanelGrey);
-    QLabel* heading = MakeSpectroLabel(panel, QStringLiteral("IlluminantsTitleL"), QRect(0, 4, 526, 18),
-                                       SansSerifFont(12, true), TitleGrey, Qt::AlignCenter);
+    QLabel* heading = MakeCaption(panel, QStringLiteral("IlluminantsTitleL"), QRect(0, 4, 526, 18),
+                                  SansSerifFont(12, true), TitleGrey, Qt::AlignCenter);
     FixedLabels.push_back({heading, [] { return tr("Illuminants"); }});
 
     constexpr int left = 8, top = 54, width = 170, height = 264;

@@ -84,26 +84,6 @@ QWidget* MakeBand(QWidget* parent, const QString& name, const QRect& geometry, c
     return new TColorSwatch(parent, name, geometry, fill, outline);
 }
 
-void SetTextColor(QLabel* label, const QColor& color)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-}
-
-QLabel* MakeSpectroLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
-                         const QColor& color, Qt::Alignment alignment)
-{
-    auto* label = new QLabel(parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    SetTextColor(label, color);
-    return label;
-}
-
 QIcon MeasureButtonIcon(bool reference)
 {
     QPixmap picture(PictureSize, PictureSize);

@@ -4,6 +4,8 @@
 // pictures of the two measurement toggle buttons, drawn in code.
 #pragma once
 
+#include "Captions.h"
+
 #include <QColor>
 #include <QIcon>
 #include <QLabel>
@@ -49,11 +51,6 @@ private:
 // match page, the legend lines of the reflectance chart).
 QWidget* MakeBand(QWidget* parent, const QString& name, const QRect& geometry, const QColor& fill,
                   const QColor& outline);
-
-// A label at a place with a font and a text colour.
-QLabel* MakeSpectroLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
-                         const QColor& color, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
-void SetTextColor(QLabel* label, const QColor& color);
 
 // The pictures of the toggle buttons: the instrument over a blue reference
 // patch (Sample measurement) or over a red compared patch (Color measurement).

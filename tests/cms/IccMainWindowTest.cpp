@@ -34,21 +34,8 @@ const TTexts4 NoDeviceValues = {"0", "0", "0", "0"};
 const TTexts3 NoLabValues = {"0.00", "0.00", "0.00"};
 constexpr int Perceptual = 0, RelativeColorimetric = 1, AbsoluteColorimetric = 3;
 
-class IccMainWindow : public MainWindow {
+class IccMainWindow : public CLocaleMainWindow {
 protected:
-    void SetUp() override
-    {
-        MainWindow::SetUp();
-        LocaleBefore = QLocale();
-        QLocale::setDefault(QLocale::c());
-    }
-
-    void TearDown() override
-    {
-        MainWindow::TearDown();
-        QLocale::setDefault(LocaleBefore);
-    }
-
     // A start of the program with the instrument there: the settings file
     // (absolute density reference, so no paper is asked for, and `lines`),
     // the window, the calibration pressed through, the loop running.
@@ -101,17 +88,6 @@ protected:
         EXPECT_EQ(Handlers, std::vector<std::string>{"MeasureICCPage"}) << patch;
     }
 
-    TSpectrum PatchSpectrum(const std::string& patch)
-    {
-        const auto floats = Sim.PatchSpectrum(patch);
-        EXPECT_TRUE(floats.has_value()) << patch;
-        TSpectrum s = EmptySpectrum;
-        if (floats)
-            for (int i = 0; i < SpectrumSize; ++i)
-                s[std::size_t(i)] = (*floats)[std::size_t(i)];
-        return s;
-    }
-
     TData LabOf(const std::string& patch, TIlluminant illuminant)
     {
         TData record(PatchSpectrum(patch));
@@ -150,7 +126,6 @@ protected:
         return {};
     }
 
-    QLocale LocaleBefore;
     QTemporaryDir Profiles;
     QString NextChoice;
     QString ChooserFolder, ChooserFilter;

@@ -22,6 +22,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -192,6 +193,18 @@ protected:
 
     QString Panel(int i) const { return Form->StatusText(i); }
 
+    // The spectrum the simulated instrument reads on a named patch.
+    TSpectrum PatchSpectrum(const std::string& patch)
+    {
+        const auto floats = Sim.PatchSpectrum(patch);
+        EXPECT_TRUE(floats.has_value()) << patch;
+        TSpectrum s = EmptySpectrum;
+        if (floats)
+            for (int i = 0; i < SpectrumSize; ++i)
+                s[std::size_t(i)] = (*floats)[std::size_t(i)];
+        return s;
+    }
+
     QTemporaryDir Folder;
     TSimControl Sim;
     TOperator Operator{Sim};
@@ -201,4 +214,26 @@ protected:
     QStringList SettingsErrors;
     int ChooserOpened = 0;
     std::optional<int> ChooserAnswer;
+};
+
+// The main window with figures written in the C locale whatever the machine's
+// locale is, for tests that compare the texts of figures; the locale is put
+// back afterwards.
+class CLocaleMainWindow : public MainWindow {
+protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        LocaleBefore = QLocale();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void TearDown() override
+    {
+        MainWindow::TearDown();
+        QLocale::setDefault(LocaleBefore);
+    }
+
+private:
+    QLocale LocaleBefore;
 };

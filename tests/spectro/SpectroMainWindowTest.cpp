@@ -37,21 +37,8 @@ using TAct = TOperator::TAct;
 const QColor Grey(0x80, 0x80, 0x80);
 constexpr int SpectroTab = 1;
 
-class SpectroMainWindow : public MainWindow {
+class SpectroMainWindow : public CLocaleMainWindow {
 protected:
-    void SetUp() override
-    {
-        MainWindow::SetUp();
-        LocaleBefore = QLocale();
-        QLocale::setDefault(QLocale::c());
-    }
-
-    void TearDown() override
-    {
-        MainWindow::TearDown();
-        QLocale::setDefault(LocaleBefore);
-    }
-
     // A start with the instrument there: absolute density reference (no paper
     // asked for), `lines` more settings, calibration pressed through.
     void Start(const QByteArray& lines = {}, bool withSettingsFile = true)
@@ -83,17 +70,6 @@ protected:
         Handlers.clear();
         PressAndTurn();
         EXPECT_EQ(Handlers, std::vector<std::string>{handler}) << patch;
-    }
-
-    TSpectrum PatchSpectrum(const std::string& patch)
-    {
-        const auto floats = Sim.PatchSpectrum(patch);
-        EXPECT_TRUE(floats.has_value()) << patch;
-        TSpectrum s = EmptySpectrum;
-        if (floats)
-            for (int i = 0; i < SpectrumSize; ++i)
-                s[std::size_t(i)] = (*floats)[std::size_t(i)];
-        return s;
     }
 
     // The operator picks item `index` of a chooser.
@@ -133,7 +109,6 @@ protected:
         QApplication::sendEvent(Pages().PBX1, &move);
     }
 
-    QLocale LocaleBefore;
 };
 
 }  // namespace
