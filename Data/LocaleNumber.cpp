@@ -11,6 +11,10 @@ QString LocaleFixedPoint(double value, int decimals, int minimumWidth)
     // QString::asprintf ignores the locale: the separators are replaced by
     // those of the operator's locale afterwards.
     QString text = QString::asprintf("%*.*f", minimumWidth, decimals, value);
+    // A difference just below zero would read "-0.00": a zero has no sign on show.
+    const bool allZero = std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'1' && c <= u'9'; });
+    if (allZero && text.contains(QLatin1Char('-')))
+        text = QString::asprintf("%*.*f", minimumWidth, decimals, 0.0);
     const QLocale locale;
     if (text.startsWith(QLatin1Char('-')))
         text.replace(0, 1, locale.negativeSign());

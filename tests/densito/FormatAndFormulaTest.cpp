@@ -28,6 +28,7 @@ TEST_P(DensityFormatTest, WritesFixedPointLikePrintf)
 INSTANTIATE_TEST_SUITE_P(Cases, DensityFormatTest,
                          ::testing::Values(TFormatCase{1.4567, 2, "1.46"}, TFormatCase{0.05, 2, "0.05"},
                                            TFormatCase{-0.012, 2, "-0.01"}, TFormatCase{0.0, 2, "0.00"},
+                                           TFormatCase{-0.004, 2, "0.00"}, TFormatCase{-0.0, 2, "0.00"},
                                            TFormatCase{1.5, 1, "1.5"}, TFormatCase{0.5, 3, "0.500"},
                                            TFormatCase{2.0, 4, "2.0000"}, TFormatCase{12345.678, 2, "12345.68"},
                                            TFormatCase{std::numeric_limits<double>::quiet_NaN(), 2, "-"},
